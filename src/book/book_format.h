@@ -1,0 +1,108 @@
+// The book record format and the content formats inside it, written down
+// once for the reader (src/book) and the compiler (tools/mkbook).
+// Stored values: do not renumber.
+#pragma once
+
+#include <cstdint>
+
+namespace velmora::book {
+
+// --- Record numbers and resource ids ---------------------------------------
+
+// Record n lives in raw-data resource n + kRecordIdBase (in 16 bits).
+inline constexpr std::uint16_t kRecordIdBase = 1000;
+// The book index (table of contents) is record 31767, resource 32767.
+inline constexpr int IndexRecordNumber = 31767;
+inline constexpr std::uint16_t kIndexResourceId = 32767;
+
+// --- BookRecord layout (all integers 16-bit big-endian) --------------------
+//   header:        payload length, first number, last number   (2 + 2 + 2)
+//   block header:  compressed size, decompressed size           (2 + 2)
+//   compressed bytes, then a trailer of four zero bytes.
+inline constexpr std::uint32_t kRecordHeaderSize = 2 + 2 + 2;
+inline constexpr std::uint32_t kBlockHeaderSize = 2 + 2;
+inline constexpr std::uint32_t kRecordTrailerSize = 4;
+// The smallest payload the loader accepts: block header and one byte.
+inline constexpr std::uint32_t kMinPayloadLength = kBlockHeaderSize + 1;
+// Sizes are 16-bit: a record decompresses to at most this many bytes.
+inline constexpr std::uint32_t kMaxDecompressedSize = 0xFFFF;
+// The payload length is 16-bit as well: block header, compressed bytes and
+// trailer together fit in this many bytes.
+inline constexpr std::uint32_t kMaxPayloadLength = 0xFFFF;
+// First and last numbers of the index record (carried, never read).
+inline constexpr std::uint16_t kIndexFirstNumber = 1;
+inline constexpr std::uint16_t kIndexLastNumber = 255;
+
+// --- PalmDoc token stream ---------------------------------------------------
+//   0x00, 0x09..0x7F  literal byte
+//   0x01..0x08        literal run of that many following bytes
+//   0x80..0xBF        back reference: 11-bit distance, length 3..10
+//   0xC0..0xFF        space followed by (token ^ 0x80)
+inline constexpr std::uint8_t kTokenRunFirst = 0x01;
+inline constexpr std::uint8_t kTokenRunLast = 0x08;
+inline constexpr std::uint8_t kTokenRefFirst = 0x80;
+inline constexpr std::uint8_t kTokenSpacePairFirst = 0xC0;
+inline constexpr std::uint32_t kMaxRefDistance = 2047;
+inline constexpr std::uint32_t kMinRefLength = 3;
+inline constexpr std::uint32_t kMaxRefLength = 10;
+
+// --- Letter encoding --------------------------------------------------------
+// The 27 Hebrew letters (U+05D0..U+05EA) are stored as 'a'..'{'.
+inline constexpr std::uint8_t kLetterCodeFirst = 0x61;
+inline constexpr std::uint8_t kLetterCodeLast = 0x7B;
+inline constexpr std::uint8_t kStoredTilde = 0x7E;  // shown as '{'
+inline constexpr char16_t kUnicodeAlef = 0x05D0;
+
+// LetterBase values that the font dialog offers.
+inline constexpr int kLetterBaseUnicode = 1488;
+inline constexpr int kLetterBaseWindows1255 = 224;
+inline constexpr int kLetterBaseStored = 97;
+
+// --- ParagraphStream --------------------------------------------------------
+// Item: style byte, measure byte, text bytes, NUL. A zero style byte ends it.
+inline constexpr std::uint32_t kItemHeaderSize = 2;
+// The book's streams end with the zero style byte and two more zero bytes.
+inline constexpr std::uint32_t kStreamEndSize = 1 + 2;
+
+inline constexpr std::uint8_t StyleFontKey = 0x1F;
+inline constexpr std::uint8_t StyleSmaller = 0x02;
+inline constexpr std::uint8_t StyleLarger = 0x04;
+inline constexpr std::uint8_t StyleBold = 0x08;
+inline constexpr std::uint8_t StyleReversed = 0x10;
+inline constexpr std::uint8_t StyleAlignment = 0x60;
+inline constexpr std::uint8_t StyleAlignLeft = 0x00;
+inline constexpr std::uint8_t StyleAlignRight = 0x20;
+inline constexpr std::uint8_t StyleAlignCentre = 0x40;
+inline constexpr std::uint8_t StyleBlankRowAfter = 0x80;
+inline constexpr std::uint8_t RuleItem = 0x07;  // style & 7 == 7
+
+inline constexpr std::uint8_t MeasureIndent = 0x3F;
+inline constexpr std::uint8_t MeasureLabelCode = 0xC0;
+inline constexpr int kMeasureLabelShift = 6;
+
+// Styles the book uses.
+inline constexpr std::uint8_t ArticleHeadingStyle = 0xD1;
+inline constexpr std::uint8_t ArticleSubheadingStyle = 0xD2;
+inline constexpr std::uint8_t BodyStyle = 0xB1;
+inline constexpr std::uint8_t TitleHeadingStyle = 0xDC;
+
+// --- Index record -----------------------------------------------------------
+// Entry: id word (16-bit little-endian), style, indent, text, NUL.
+// A zero style byte ends the list; stored lists end with five zero bytes.
+inline constexpr std::uint32_t kEntryHeaderSize = 2 + 1 + 1;
+inline constexpr std::uint32_t kEndMarkSize = 5;
+
+inline constexpr std::uint16_t kIdHeading = 0x8000;
+inline constexpr std::uint16_t kIdArticle = 0x4000;
+inline constexpr std::uint16_t kIdNumber = 0x3FFF;
+// Stored headings are numbered by position p in the record: 16382 - p.
+inline constexpr std::uint16_t kFirstHeadingNumber = 16382;
+
+inline constexpr std::uint8_t kIndexStyleExpanded = 0x40;
+inline constexpr std::uint8_t kIndexStyleVisible = 0x80;
+inline constexpr std::uint8_t kSectionHeadingStyle = 0x8C;
+inline constexpr std::uint8_t kArticleEntryStyle = 0x01;
+inline constexpr std::uint8_t kSectionIndent = 1;
+inline constexpr std::uint8_t kArticleIndent = 2;
+
+}  // namespace velmora::book

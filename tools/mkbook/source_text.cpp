@@ -1,0 +1,125 @@
+#include "tools/mkbook/source_text.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <utility>
+
+namespace velmora::mkbook {
+namespace {
+
+constexpr char32_t kMaxCodePoint = 0x10FFFF;
+constexpr char32_t kFirstSurrogate = 0xD800;
+constexpr char32_t kLastSurrogate = 0xDFFF;
+
+// Characters that would not show, or would disturb the terminal, when
+// quoted in a message: C0 and C1 controls and the invisible format marks.
+bool IsInvisible(char32_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || (c >= 0x200B && c <= 0x200F) ||
+         (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) ||
+         c == 0xFEFF;
+}
+
+// "U+05D0 'א'", or just "U+0009" for a character that does not show.
+std::string NameCharacter(char32_t c, std::string_view encoded) {
+  char code[16];
+  std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+  std::string name = code;
+  if (!IsInvisible(c)) {
+    name += " '";
+    name += encoded;
+    name += "'";
+  }
+  return name;
+}
+
+std::string NameByte(unsigned char b) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%02X", b);
+  return text;
+}
+
+}  // namespace
+
+std::string SourceMessage(const SourcePlace& place, std::string_view message) {
+  std::string text(place.file);
+  text += ':' + std::to_string(place.line) + ':' + std::to_string(place.column) +
+          ": ";
+  text += message;
+  return text;
+}
+
+std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t* pos) {
+  const std::size_t at = *pos;
+  const auto lead = static_cast<unsigned char>(text[at]);
+  std::size_t length = 0;
+  char32_t c = 0;
+  char32_t smallest = 0;
+  if (lead < 0x80) {
+    ++*pos;
+    return lead;
+  }
+  if ((lead & 0xE0) == 0xC0) {
+    length = 2;
+    c = lead & 0x1F;
+    smallest = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3;
+    c = lead & 0x0F;
+    smallest = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4;
+    c = lead & 0x07;
+    smallest = 0x10000;
+  } else {
+    return std::nullopt;
+  }
+  if (text.size() - at < length) return std::nullopt;
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(text[at + k]);
+    if ((next & 0xC0) != 0x80) return std::nullopt;
+    c = (c << 6) | (next & 0x3F);
+  }
+  if (c < smallest || c > kMaxCodePoint ||
+      (c >= kFirstSurrogate && c <= kLastSurrogate)) {
+    return std::nullopt;
+  }
+  *pos = at + length;
+  return c;
+}
+
+Result<LetterText> ConvertSourceText(std::string_view text,
+                                     const SourcePlace& start) {
+  SourcePlace place = start;
+  if (text.empty()) return Failure<LetterText>(SourceMessage(place, "empty text"));
+  LetterText letters;
+  SourcePlace lastSpaceRun = place;  // where the latest run of spaces began
+  for (std::size_t pos = 0; pos < text.size(); ++place.column) {
+    const std::size_t begin = pos;
+    const std::optional<char32_t> c = DecodeUtf8(text, &pos);
+    if (!c) {
+      return Failure<LetterText>(SourceMessage(
+          place, "invalid UTF-8 byte " +
+                     NameByte(static_cast<unsigned char>(text[begin]))));
+    }
+    const std::optional<std::uint8_t> code = LetterCodeFor(*c);
+    if (!code) {
+      return Failure<LetterText>(SourceMessage(
+          place, "character " + NameCharacter(*c, text.substr(begin, pos - begin)) +
+                     " is not allowed in book text"));
+    }
+    if (*code == ' ') {
+      if (letters.empty()) {
+        return Failure<LetterText>(SourceMessage(place, "text begins with a space"));
+      }
+      if (letters.back() == ' ') continue;
+      lastSpaceRun = place;
+    }
+    letters.push_back(*code);
+  }
+  if (letters.back() == ' ') {
+    return Failure<LetterText>(SourceMessage(lastSpaceRun, "text ends with a space"));
+  }
+  return {std::move(letters), {}};
+}
+
+}  // namespace velmora::mkbook
