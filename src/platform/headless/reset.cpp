@@ -1,0 +1,16 @@
+#include "platform/headless/headless.h"
+#include "platform/headless/internal.h"
+
+namespace velmora::platform::headless {
+
+void ResetAll() {
+  ResetHeapFaults();
+  ResetMessageBoxes();
+  ResetMessageLoop();
+  ResetSurfaces();
+  ResetWindows();
+  RestoreResources();
+  SetModuleFileName(u"/opt/velmora/bin/velmora");
+}
+
+}  // namespace velmora::platform::headless

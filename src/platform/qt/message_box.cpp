@@ -1,0 +1,52 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <QString>
+
+#include <cstdio>
+
+#include "platform/message_box.h"
+#include "platform/qt/qt_handles.h"
+
+namespace velmora::platform {
+namespace {
+
+QString ToQString(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A box needs a screen; without one (the companion tool, an offscreen run)
+// the text goes to standard error and the first button answers.
+bool CanShowBoxes() {
+  auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+  if (app == nullptr) return false;
+  const QString platform = QGuiApplication::platformName();
+  return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+}  // namespace
+
+int ShowMessageBox(WindowHandle owner, std::u16string_view text,
+                   std::u16string_view caption, std::uint32_t style) {
+  const QString title = ToQString(caption.empty() ? kDefaultCaption : caption);
+  const bool question = (style & 0xF) == kMbYesNoCancel;
+  if (!CanShowBoxes()) {
+    std::fprintf(stderr, "%s: %s\n", title.toUtf8().constData(),
+                 ToQString(text).toUtf8().constData());
+    return question ? kIdYes : kIdOk;
+  }
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  if ((style & 0xF0) == kMbIconHand) icon = QMessageBox::Critical;
+  if ((style & 0xF0) == kMbIconExclamation) icon = QMessageBox::Warning;
+  QMessageBox box(icon, title, ToQString(text),
+                  question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                           : QMessageBox::Ok,
+                  WidgetOf(owner));
+  switch (box.exec()) {
+    case QMessageBox::Yes: return kIdYes;
+    case QMessageBox::No: return kIdNo;
+    case QMessageBox::Cancel: return kIdCancel;
+    default: return kIdOk;
+  }
+}
+
+}  // namespace velmora::platform

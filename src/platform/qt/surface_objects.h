@@ -1,0 +1,86 @@
+// The Qt surface's objects: fonts with their cached advances, brushes, pens,
+// bitmaps and the back-buffer surface. Shared by the Qt platform's parts only.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "platform/surface.h"
+
+namespace velmora::platform {
+
+// Advances of the code units measured so far, in pages of 256 units, so that
+// measuring a run costs one look-up per unit once its characters are known.
+class AdvanceCache {
+ public:
+  explicit AdvanceCache(const QFont& font);
+  // The advance of `unit` in logical pixels.
+  qreal Of(char16_t unit) {
+    const Page* page = pages_[unit >> kPageBits].get();
+    return page != nullptr ? (*page)[unit & (kPageSize - 1)] : Measure(unit);
+  }
+
+ private:
+  static constexpr int kPageBits = 8;
+  static constexpr int kPageSize = 1 << kPageBits;
+  using Page = std::array<qreal, kPageSize>;
+
+  // Measures the page of `unit` and returns its advance.
+  qreal Measure(char16_t unit);
+
+  QFont font_;
+  std::array<std::unique_ptr<Page>, kPageSize> pages_;
+};
+
+struct Font {
+  FontDescription description;
+  QFont qfont;
+  std::int32_t cellHeight = 0;
+  std::int32_t ascent = 0;
+  std::int32_t maxCharWidth = 0;
+  std::unique_ptr<AdvanceCache> advances;
+  bool stock = false;
+};
+
+struct Brush {
+  Colour colour = kColourWhite;
+  bool stock = false;
+};
+
+struct Pen {
+  Colour colour = kColourBlack;
+  bool stock = false;
+};
+
+struct Bitmap {
+  QImage image;
+};
+
+struct Surface {
+  QImage image;  // the back buffer; its device pixel ratio may exceed 1
+  Font* font = nullptr;
+  Brush* brush = nullptr;
+  Pen* pen = nullptr;
+  Colour textColour = kColourBlack;
+  Colour backgroundColour = kColourWhite;
+  BackgroundMode backgroundMode = BackgroundMode::kOpaque;
+  QPointer<QWidget> shownIn;  // asked to repaint after every drawing call
+};
+
+// A Qt colour from 0x00BBGGRR.
+QColor ToQColor(Colour colour);
+
+// The font a new surface starts with; it belongs to the platform.
+Font* DefaultFont();
+
+// Advances of text[0..count) summed in order; the width a run takes is the
+// sum rounded up, the same whether the run is measured or drawn.
+qreal RunAdvance(Font* font, const char16_t* text, std::int32_t count);
+
+}  // namespace velmora::platform

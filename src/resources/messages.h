@@ -1,0 +1,23 @@
+// Every text the program shows in a message box, with its caption. The texts
+// are the program's own: change none of them.
+#pragma once
+
+#include <string_view>
+
+namespace velmora::resources {
+
+inline constexpr std::u16string_view kCaptionError = u"Error";
+inline constexpr std::u16string_view kCaptionVelmora = u"Velmora";
+inline constexpr std::u16string_view kCaptionBookmark = u"Bookmark";
+
+inline constexpr std::u16string_view kMsgResourceNotFound = u"Resource not found";
+inline constexpr std::u16string_view kMsgNotEnoughMemory =
+    u"There is not enough memory, aborting";
+inline constexpr std::u16string_view kMsgUnCompressBufferError =
+    u"UnCompress() buffer error!";
+inline constexpr std::u16string_view kMsgOutputOverrun = u"(obuf > (start + size))";
+inline constexpr std::u16string_view kMsgNotFound = u"Not Found!";
+inline constexpr std::u16string_view kMsgRemoveBookmark =
+    u"Remove Bookmark?\n\nCancel - Don't ask again";
+
+}  // namespace velmora::resources

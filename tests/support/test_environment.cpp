@@ -1,0 +1,41 @@
+#include "test_environment.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "platform/headless/headless.h"
+#include "shell/app_state.h"
+
+namespace velmora::test {
+namespace {
+
+std::filesystem::path registry_file;
+
+// Resets the shared state before every test, so that tests never see each
+// other's settings, faults or recorded calls.
+class FreshState : public ::testing::EmptyTestEventListener {
+  void OnTestStart(const ::testing::TestInfo& info) override {
+    platform::headless::ResetAll();
+    ResetAppState();
+    auto dir = std::filesystem::temp_directory_path() /
+               ("velmora-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    registry_file = dir / (std::string(info.test_suite_name()) + "." + info.name() + ".reg");
+    std::filesystem::remove(registry_file);
+    ::setenv("VELMORA_REGISTRY", registry_file.c_str(), 1);
+  }
+};
+
+const bool registered = [] {
+  ::testing::UnitTest::GetInstance()->listeners().Append(new FreshState);
+  return true;
+}();
+
+}  // namespace
+
+std::filesystem::path RegistryFile() { return registry_file; }
+
+}  // namespace velmora::test
