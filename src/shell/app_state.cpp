@@ -1,0 +1,16 @@
+#include "shell/app_state.h"
+
+#include "shell/settings.h"
+
+namespace velmora {
+
+AppState appState;
+DeviceOptions deviceOptions;
+
+void ResetAppState() {
+  appState = AppState{};
+  deviceOptions = DeviceOptions{};
+  settings::ResetSettingsLifecycle();
+}
+
+}  // namespace velmora
