@@ -1,0 +1,207 @@
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "book/book_format.h"
+#include "book/record.h"
+#include "commands.h"
+#include "platform/qt/image_surface.h"
+#include "resources/article_count.h"
+#include "shell/app_state.h"
+#include "view/heading_box.h"
+#include "view/paint.h"
+#include "view/text_view.h"
+
+namespace velmora::cli {
+namespace {
+
+constexpr long kDefaultWidth = 240;
+constexpr long kDefaultHeight = 320;
+constexpr long kMaxSide = 4096;
+constexpr long kMaxFontSize = 400;
+constexpr long kMaxScale = 4;
+constexpr long kMaxOffset = 0xFFFF;
+constexpr std::uint16_t kLineCapacity = 100;
+
+struct RenderOptions {
+  long article = 0;
+  std::string out;
+  long width = kDefaultWidth;
+  long height = kDefaultHeight;
+  FontSettings fonts{{}, 0, book::kLetterBaseUnicode};
+  bool reverse = false;
+  long top = 0;
+  long highlightStart = 0;
+  long highlightEnd = 0;
+  bool headingBox = false;
+  long scale = 1;
+};
+
+// A face name in UTF-8 as the zero-terminated UTF-16 the font settings hold;
+// false for bytes that are not UTF-8 or a name too long to hold.
+bool ToFaceName(std::string_view utf8, char16_t (&face)[kFaceNameCapacity]) {
+  constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+  std::u16string units;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<std::uint8_t>(utf8[i]);
+    std::size_t extra = 0;
+    if (lead >= 0xF5 || (lead >= 0x80 && lead < 0xC2)) return false;
+    if (lead >= 0xC0) extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
+    if (extra >= utf8.size() - i) return false;  // cut short
+    char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+    for (std::size_t k = 1; k <= extra; ++k) {
+      const auto next = static_cast<std::uint8_t>(utf8[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      c = (c << 6) | (next & 0x3F);
+    }
+    if (c < kSmallest[extra] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) return false;
+    if (c >= 0x10000) {
+      units += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+      units += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      units += static_cast<char16_t>(c);
+    }
+    i += extra + 1;
+  }
+  if (units.size() >= kFaceNameCapacity) return false;
+  units.copy(face, units.size());
+  face[units.size()] = 0;
+  return true;
+}
+
+// The problem of a number outside [low, high].
+std::string OutOfRange(std::string_view option, long low, long high) {
+  return std::string(option) + " must be " + std::to_string(low) + " to " + std::to_string(high);
+}
+
+// "START:END" with START <= END.
+bool ParseRange(std::string_view text, long* start, long* end) {
+  const std::size_t colon = text.find(':');
+  return colon != std::string_view::npos &&
+         ParseNumber(text.substr(0, colon), 0, kMaxOffset, start) &&
+         ParseNumber(text.substr(colon + 1), *start, kMaxOffset, end);
+}
+
+// Fills `options` from the arguments; an empty result, or the problem.
+std::optional<std::string> ParseOptions(Args args, RenderOptions* options) {
+  bool haveArticle = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    const bool flag = arg == "--reverse" || arg == "--heading-box";
+    if (!arg.starts_with("--")) {
+      if (haveArticle) return "render takes one article number";
+      if (!ParseNumber(arg, 1, ArticleCount, &options->article)) {
+        return "the article number must be 1 to " + std::to_string(ArticleCount);
+      }
+      haveArticle = true;
+      continue;
+    }
+    if (flag) {
+      (arg == "--reverse" ? options->reverse : options->headingBox) = true;
+      continue;
+    }
+    if (i + 1 == args.size()) return std::string(arg) + " needs a value";
+    const std::string_view value = args[++i];
+    if (arg == "--out") {
+      options->out = value;
+    } else if (arg == "--width") {
+      if (!ParseNumber(value, 1, kMaxSide, &options->width)) return OutOfRange(arg, 1, kMaxSide);
+    } else if (arg == "--height") {
+      if (!ParseNumber(value, 1, kMaxSide, &options->height)) return OutOfRange(arg, 1, kMaxSide);
+    } else if (arg == "--font") {
+      if (!ToFaceName(value, options->fonts.faceName)) {
+        return "--font must be a UTF-8 face name of at most " +
+               std::to_string(kFaceNameCapacity - 1) + " UTF-16 units";
+      }
+    } else if (arg == "--size") {
+      long size = 0;
+      if (!ParseNumber(value, 0, kMaxFontSize, &size)) return OutOfRange(arg, 0, kMaxFontSize);
+      options->fonts.size = static_cast<std::int32_t>(size);
+    } else if (arg == "--letterbase") {
+      long base = 0;
+      if (!ParseNumber(value, 0, kMaxOffset, &base) ||
+          (base != book::kLetterBaseStored && base != book::kLetterBaseWindows1255 &&
+           base != book::kLetterBaseUnicode)) {
+        return "--letterbase must be " + std::to_string(book::kLetterBaseStored) + ", " +
+               std::to_string(book::kLetterBaseWindows1255) + " or " +
+               std::to_string(book::kLetterBaseUnicode);
+      }
+      options->fonts.letterBase = static_cast<std::int32_t>(base);
+    } else if (arg == "--top") {
+      if (!ParseNumber(value, 0, kMaxOffset, &options->top)) return OutOfRange(arg, 0, kMaxOffset);
+    } else if (arg == "--highlight") {
+      if (!ParseRange(value, &options->highlightStart, &options->highlightEnd)) {
+        return "--highlight must be START:END with 0 <= START <= END <= " +
+               std::to_string(kMaxOffset);
+      }
+    } else if (arg == "--scale") {
+      if (!ParseNumber(value, 1, kMaxScale, &options->scale)) return OutOfRange(arg, 1, kMaxScale);
+    } else {
+      return "unknown option " + std::string(arg);
+    }
+  }
+  if (!haveArticle) return "render needs an article number";
+  if (options->out.empty()) return "render needs --out FILE.png";
+  return std::nullopt;
+}
+
+// Lays the article out and paints it on `surface` as the reader's view does.
+int Paint(const RenderOptions& options, platform::HeapBuffer stream, platform::Surface* surface) {
+  const platform::Rect rect{0, 0, static_cast<std::int32_t>(options.width),
+                            static_cast<std::int32_t>(options.height)};
+  view::TextView* view = view::CreateTextView(surface, &rect, options.fonts, kLineCapacity);
+  if (view == nullptr) return kExitFailed;
+  const int laidOut = view::LayoutText(view, std::move(stream), false);
+  if (laidOut == view::kViewDone) {
+    // A layout clears the highlight, so it is set afterwards, as a search does.
+    view->topRow = static_cast<std::uint16_t>(options.top);
+    view->highlightStart = static_cast<std::uint16_t>(options.highlightStart);
+    view->highlightEnd = static_cast<std::uint16_t>(options.highlightEnd);
+    view::PaintTextView(view, true);
+    if (options.headingBox) view::ShowHeadingBox(view);
+  } else {
+    std::fprintf(stderr, "velmora-cli: article %ld cannot be laid out (code %d)\n", options.article,
+                 laidOut);
+  }
+  view::DestroyTextView(view, true);
+  return laidOut == view::kViewDone ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+// Article N drawn as the reader's view draws it, saved as a PNG.
+int RenderCommand(Args args) {
+  RenderOptions options;
+  if (auto problem = ParseOptions(args, &options)) return UsageError(*problem);
+
+  // The drawing primitives read the letter base and the Reverse option from
+  // the process-wide settings, as in the program.
+  appState.fontSettings = options.fonts;
+  appState.appFlags =
+      options.reverse ? (kDefaultAppFlags | ReverseOption) : (kDefaultAppFlags & ~ReverseOption);
+
+  int reason = 0;
+  platform::HeapBuffer stream = book::LoadBookRecord(static_cast<int>(options.article), &reason);
+  if (!stream) {
+    std::fprintf(stderr, "velmora-cli: article %ld cannot be loaded (reason %d)\n", options.article,
+                 reason);
+    return kExitFailed;
+  }
+
+  platform::OffscreenGraphics* graphics = platform::StartOffscreenGraphics();
+  platform::Surface* surface = platform::CreateImageSurface(static_cast<int>(options.width),
+                                                            static_cast<int>(options.height),
+                                                            static_cast<double>(options.scale));
+  int status = surface == nullptr ? kExitFailed : Paint(options, std::move(stream), surface);
+  if (status == kExitOk && !platform::SaveSurfacePng(surface, options.out)) {
+    std::fprintf(stderr, "velmora-cli: cannot write %s\n", options.out.c_str());
+    status = kExitFailed;
+  }
+  if (surface != nullptr) platform::DestroyImageSurface(surface);
+  platform::StopOffscreenGraphics(graphics);
+  return status;
+}
+
+}  // namespace velmora::cli
