@@ -22,9 +22,10 @@ ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
 echo "== fuzz targets, briefly"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVELMORA_FUZZ=ON -DVELMORA_BUILD_TESTS=OFF -DVELMORA_BUILD_BENCH=OFF
-cmake --build build/fuzz -j "$jobs"
-for target in build/fuzz/fuzz/fuzz_*; do
-  [ -x "$target" ] || continue
-  echo "-- $(basename "$target")"
-  "$target" -runs=200000 -max_len=70000
-done
+cmake --build build/fuzz -j "$jobs" \
+  --target fuzz_book_record fuzz_book_record_seeds fuzz_settings_file
+seeds=build/fuzz/seeds
+rm -rf "$seeds" && mkdir -p "$seeds/book" "$seeds/corpus"
+build/fuzz/fuzz/fuzz_book_record_seeds "$seeds/book"
+build/fuzz/fuzz/fuzz_book_record -runs=300000 -max_len=2048 "$seeds/corpus" "$seeds/book"
+build/fuzz/fuzz/fuzz_settings_file -runs=300000 -max_len=4096
