@@ -11,6 +11,7 @@
 namespace velmora::platform {
 
 // --- Full screen --------------------------------------------------------------
+inline constexpr std::uint32_t SHFS_SHOWTASKBAR = 0x0001;
 inline constexpr std::uint32_t SHFS_HIDETASKBAR = 0x0002;
 inline constexpr std::uint32_t SHFS_HIDESIPBUTTON = 0x0008;
 inline constexpr std::uint32_t SHFS_HIDESTARTICON = 0x0020;

@@ -7,8 +7,16 @@ void ResetAll() {
   ResetHeapFaults();
   ResetMessageBoxes();
   ResetMessageLoop();
-  ResetSurfaces();
   ResetWindows();
+  ResetSurfaces();
+  ResetTopLevel();
+  ResetGeometry();
+  ResetDialogs();
+  ResetMenus();
+  ResetShell();
+  ResetInstance();
+  ResetUiTemplates();
+  ResetFontFamilies();
   RestoreResources();
   SetModuleFileName(u"/opt/velmora/bin/velmora");
 }

@@ -1,0 +1,109 @@
+// The state of dialog controls: text, font, check marks and list boxes.
+// Every operation ignores a null, destroyed or unsuitable control.
+#include <algorithm>
+
+#include "platform/dialog.h"
+#include "platform/headless/headless.h"
+#include "platform/headless/window_objects.h"
+
+namespace velmora::platform {
+namespace {
+
+bool IsControl(const Window* control, ControlKind kind) {
+  return headless::IsLive(control) && control->kind == headless::WindowKind::kControl &&
+         control->controlKind == kind;
+}
+
+// The letters A-Z compare as a-z, as list boxes compare items.
+char16_t Folded(char16_t unit) {
+  return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit - u'A' + u'a') : unit;
+}
+
+bool FoldedLess(std::u16string_view a, std::u16string_view b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char16_t x, char16_t y) { return Folded(x) < Folded(y); });
+}
+
+bool BeginsWith(std::u16string_view text, std::u16string_view prefix) {
+  return text.size() >= prefix.size() &&
+         std::equal(prefix.begin(), prefix.end(), text.begin(),
+                    [](char16_t x, char16_t y) { return Folded(x) == Folded(y); });
+}
+
+}  // namespace
+
+void SetControlText(WindowHandle control, std::u16string_view text) {
+  if (headless::IsLive(control)) control->text = std::u16string(text);
+}
+
+std::u16string GetControlText(WindowHandle control) {
+  return headless::IsLive(control) ? control->text : std::u16string();
+}
+
+Font* GetControlFont(WindowHandle control) {
+  return headless::IsLive(control) ? control->font : nullptr;
+}
+
+void SetControlFont(WindowHandle control, Font* font, bool) {
+  if (headless::IsLive(control)) control->font = font;
+}
+
+void SetButtonCheck(WindowHandle control, bool checked) {
+  if (IsControl(control, ControlKind::kRadioButton)) control->checked = checked;
+}
+
+bool IsButtonChecked(WindowHandle control) {
+  return IsControl(control, ControlKind::kRadioButton) && control->checked;
+}
+
+void ListBoxReset(WindowHandle control) {
+  if (!IsControl(control, ControlKind::kListBox)) return;
+  control->items.clear();
+  control->selection = kNoSelection;
+}
+
+int ListBoxAddString(WindowHandle control, std::u16string_view text) {
+  if (!IsControl(control, ControlKind::kListBox)) return kNoSelection;
+  auto& items = control->items;
+  auto at = items.end();
+  if ((control->style & kListSorted) != 0) {
+    at = std::upper_bound(items.begin(), items.end(), text,
+                          [](std::u16string_view value, const std::u16string& item) {
+                            return FoldedLess(value, item);
+                          });
+  }
+  const int index = static_cast<int>(at - items.begin());
+  items.insert(at, std::u16string(text));
+  // The selection stays on its item.
+  if (control->selection >= index) ++control->selection;
+  return index;
+}
+
+int ListBoxSelectString(WindowHandle control, std::u16string_view prefix) {
+  if (!IsControl(control, ControlKind::kListBox)) return kNoSelection;
+  const auto& items = control->items;
+  auto found = std::find_if(items.begin(), items.end(), [prefix](const std::u16string& item) {
+    return BeginsWith(item, prefix);
+  });
+  if (found == items.end()) return kNoSelection;
+  control->selection = static_cast<int>(found - items.begin());
+  return control->selection;
+}
+
+int ListBoxCurrentSelection(WindowHandle control) {
+  return IsControl(control, ControlKind::kListBox) ? control->selection : kNoSelection;
+}
+
+std::u16string ListBoxText(WindowHandle control, int index) {
+  if (!IsControl(control, ControlKind::kListBox) || index < 0 ||
+      index >= static_cast<int>(control->items.size())) {
+    return {};
+  }
+  return control->items[static_cast<std::size_t>(index)];
+}
+
+int ListBoxCount(WindowHandle control) {
+  return IsControl(control, ControlKind::kListBox) ? static_cast<int>(control->items.size()) : 0;
+}
+
+}  // namespace velmora::platform
