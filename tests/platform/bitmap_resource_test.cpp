@@ -115,7 +115,7 @@ TEST(BitmapResource, RefusesShortOrInconsistentData) {
 }
 
 TEST(BitmapResource, LoadBitmapFindsBitmapsByNumberOnly) {
-  EXPECT_EQ(LoadBitmap(201), nullptr);
+  EXPECT_EQ(LoadBitmap(204), nullptr);  // a number the program has no bitmap for
   const std::vector<std::uint8_t> data = ThreeByTwo();
   const std::vector<std::uint8_t> damaged(12);
   const ResourceEntry entries[] = {

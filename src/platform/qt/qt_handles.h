@@ -4,19 +4,49 @@
 #include <QFont>
 #include <QImage>
 #include <QScrollBar>
+#include <QSize>
 #include <QWidget>
+
+#include <cstdint>
+#include <optional>
 
 #include "platform/surface.h"
 #include "platform/window_handle.h"
 
 namespace velmora::platform {
 
+enum class WindowKind { kTopLevel, kDialog, kControl, kBar };
+
+// The parts only one kind of window has (window_objects.h).
+struct TopLevelState;
+struct DialogState;
+struct ControlState;
+struct BarState;
+
 // A window: its widget, the back buffer it shows and its vertical scroll bar
-// (none for a window without one).
+// (none for a window without one). A top-level window's widget is its frame
+// and its `client` the area the procedure sees; a dialog's widget is the
+// dialog and its `client` the area above the OK button row; a control's and a
+// bar's widget is the control or the bar itself.
 struct Window {
   QWidget* widget = nullptr;
   Surface* surface = nullptr;
   QScrollBar* scrollBar = nullptr;
+  WindowKind kind = WindowKind::kTopLevel;
+  Window* parent = nullptr;  // a dialog's owner, a control's dialog, a bar's window
+  QWidget* client = nullptr;
+  // The client size the procedure is told about (a control's: its surface's).
+  QSize clientSize = QSize();
+  std::optional<QSize> sizeSent = std::nullopt;  // what WM_SIZE last carried
+  bool needsPaint = false;           // WM_PAINT is due
+  bool eraseNeeded = false;          // BeginPaint sends WM_ERASEBKGND first
+  std::uint16_t id = 0;              // a control's id
+  std::int32_t scrollPosition = 0;   // the position the program last set
+  // Owned by the window; set for its kind only.
+  TopLevelState* topLevel = nullptr;
+  DialogState* dialog = nullptr;
+  ControlState* control = nullptr;
+  BarState* bar = nullptr;
 };
 
 // The widget behind a window handle, or nullptr for none.

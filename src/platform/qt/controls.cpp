@@ -1,0 +1,200 @@
+// The state of dialog controls: text, font, check marks and list boxes.
+// Every operation ignores a null, destroyed or unsuitable control; the
+// program's own changes notify nobody.
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+#include "platform/dialog.h"
+#include "platform/qt/window_objects.h"
+
+namespace velmora::platform {
+namespace {
+
+// Edit boxes show their units left to right as given: the program orders
+// right-to-left text itself.
+constexpr QChar kLeftToRightOverride(0x202D);
+constexpr QChar kPopDirectionalFormatting(0x202C);
+constexpr QChar kMnemonicMark(u'&');
+
+bool IsControl(const Window* control, ControlKind kind) {
+  return IsLive(control) && control->kind == WindowKind::kControl &&
+         control->control->kind == kind;
+}
+
+QListWidget* ListOf(WindowHandle control) {
+  return IsControl(control, ControlKind::kListBox) ? static_cast<QListWidget*>(control->widget)
+                                                   : nullptr;
+}
+
+// A label without kControlNoPrefix hides its mnemonic marks; "&&" shows one.
+QString LabelText(const QString& text, std::uint32_t style) {
+  if ((style & kControlNoPrefix) != 0) return text;
+  QString shown;
+  shown.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] != kMnemonicMark) {
+      shown.append(text[i]);
+    } else if (i + 1 < text.size()) {
+      shown.append(text[++i]);
+    }
+  }
+  return shown;
+}
+
+// Each line wrapped in a left-to-right override; lines end in "\n" inside
+// the box and in "\r\n" in the program's text.
+QString ToEditText(const QString& text) {
+  QStringList lines = QString(text).remove(u'\r').split(u'\n');
+  for (QString& line : lines) line = kLeftToRightOverride + line + kPopDirectionalFormatting;
+  return lines.join(u'\n');
+}
+
+QString FromEditText(QString text, bool multiLine) {
+  text.remove(kLeftToRightOverride).remove(kPopDirectionalFormatting);
+  if (multiLine) text.replace(u'\n', QStringLiteral("\r\n"));
+  return text;
+}
+
+// The place among the items where a sorted list puts `text`: after the items
+// that do not sort after it, letters compared without case.
+int SortedPlace(const QListWidget* list, const QString& text) {
+  int low = 0;
+  int high = list->count();
+  while (low < high) {
+    const int middle = (low + high) / 2;
+    if (QString::compare(text, list->item(middle)->text(), Qt::CaseInsensitive) < 0) {
+      high = middle;
+    } else {
+      low = middle + 1;
+    }
+  }
+  return low;
+}
+
+}  // namespace
+
+void SetControlText(WindowHandle control, std::u16string_view text) {
+  if (!IsLive(control) || control->kind != WindowKind::kControl) return;
+  ControlState& state = *control->control;
+  state.text = std::u16string(text);
+  const QString shown = ToQString(text);
+  switch (state.kind) {
+    case ControlKind::kStaticText:
+      static_cast<QLabel*>(control->widget)->setText(LabelText(shown, state.style));
+      return;
+    case ControlKind::kEdit: {
+      const QSignalBlocker quiet(control->widget);
+      if (auto* edit = qobject_cast<QPlainTextEdit*>(control->widget)) {
+        edit->setPlainText(ToEditText(shown));
+      } else {
+        static_cast<QLineEdit*>(control->widget)->setText(ToEditText(shown));
+      }
+      return;
+    }
+    case ControlKind::kRadioButton:
+      static_cast<QRadioButton*>(control->widget)->setText(shown);
+      return;
+    case ControlKind::kOwnerDrawButton:
+      control->widget->update();
+      return;
+    case ControlKind::kStaticBitmap:
+    case ControlKind::kListBox:
+      return;
+  }
+}
+
+std::u16string GetControlText(WindowHandle control) {
+  if (!IsLive(control) || control->kind != WindowKind::kControl) return {};
+  if (control->control->kind != ControlKind::kEdit) return control->control->text;
+  if (auto* edit = qobject_cast<QPlainTextEdit*>(control->widget)) {
+    return FromEditText(edit->toPlainText(), true).toStdU16String();
+  }
+  return FromEditText(static_cast<QLineEdit*>(control->widget)->text(), false).toStdU16String();
+}
+
+Font* GetControlFont(WindowHandle control) {
+  if (!IsLive(control) || control->kind != WindowKind::kControl) return nullptr;
+  return control->control->givenFont;
+}
+
+// The control keeps a copy of the font for its surface, so that the caller
+// may delete its own whenever it likes.
+void SetControlFont(WindowHandle control, Font* font, bool redraw) {
+  if (!IsLive(control) || control->kind != WindowKind::kControl) return;
+  ControlState& state = *control->control;
+  state.givenFont = font;
+  DeleteFont(state.font);
+  state.font = font != nullptr ? CreateFont(DescribeFont(font)) : nullptr;
+  control->widget->setFont(font != nullptr ? QtFontOf(font) : control->parent->dialog->font);
+  if (redraw) control->widget->update();
+}
+
+void SetButtonCheck(WindowHandle control, bool checked) {
+  if (!IsControl(control, ControlKind::kRadioButton)) return;
+  const QSignalBlocker quiet(control->widget);
+  static_cast<QRadioButton*>(control->widget)->setChecked(checked);
+}
+
+bool IsButtonChecked(WindowHandle control) {
+  return IsControl(control, ControlKind::kRadioButton) &&
+         static_cast<QRadioButton*>(control->widget)->isChecked();
+}
+
+void ListBoxReset(WindowHandle control) {
+  QListWidget* list = ListOf(control);
+  if (list == nullptr) return;
+  const QSignalBlocker quiet(list);
+  list->clear();
+}
+
+int ListBoxAddString(WindowHandle control, std::u16string_view text) {
+  QListWidget* list = ListOf(control);
+  if (list == nullptr) return kNoSelection;
+  const QString item = ToQString(text);
+  const int place =
+      (control->control->style & kListSorted) != 0 ? SortedPlace(list, item) : list->count();
+  const QSignalBlocker quiet(list);
+  list->insertItem(place, item);
+  return place;
+}
+
+int ListBoxSelectString(WindowHandle control, std::u16string_view prefix) {
+  QListWidget* list = ListOf(control);
+  if (list == nullptr) return kNoSelection;
+  const QString start = ToQString(prefix);
+  for (int row = 0; row < list->count(); ++row) {
+    if (list->item(row)->text().startsWith(start, Qt::CaseInsensitive)) {
+      const QSignalBlocker quiet(list);
+      list->setCurrentRow(row);
+      list->scrollToItem(list->item(row));
+      return row;
+    }
+  }
+  return kNoSelection;
+}
+
+int ListBoxCurrentSelection(WindowHandle control) {
+  const QListWidget* list = ListOf(control);
+  if (list == nullptr) return kNoSelection;
+  const int row = list->currentRow();
+  return row >= 0 && list->item(row)->isSelected() ? row : kNoSelection;
+}
+
+std::u16string ListBoxText(WindowHandle control, int index) {
+  const QListWidget* list = ListOf(control);
+  if (list == nullptr || index < 0 || index >= list->count()) return {};
+  return list->item(index)->text().toStdU16String();
+}
+
+int ListBoxCount(WindowHandle control) {
+  const QListWidget* list = ListOf(control);
+  return list == nullptr ? 0 : list->count();
+}
+
+}  // namespace velmora::platform

@@ -1,0 +1,210 @@
+// A dialog's controls as toolkit widgets: labels, pictures, edit boxes, list
+// boxes, radio buttons and owner-drawn buttons, each reporting to the dialog
+// procedure as the template's control would.
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+#include "platform/qt/resource_images.h"
+#include "platform/qt/surface_objects.h"
+#include "platform/qt/window_objects.h"
+
+namespace velmora::platform {
+namespace {
+
+constexpr std::uint16_t kButtonClicked = 0;
+
+LParam HandleOf(Window* control) { return reinterpret_cast<LParam>(control); }
+
+void Notify(Window* control, std::uint16_t code) {
+  Deliver(control->parent, WM_COMMAND, MakeWParam(control->id, code), HandleOf(control));
+}
+
+// Drawn by the dialog procedure on WM_DRAWITEM, into the control's surface,
+// which the button then shows.
+class OwnerDrawButton : public QAbstractButton {
+ public:
+  OwnerDrawButton(Window* control, QWidget* parent) : QAbstractButton(parent), control_(control) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (!IsLive(control_)) return;
+    Surface* surface = ControlSurface(control_);
+    // Each item is drawn afresh, on the dialog's background, in the
+    // control's font with the surface's first colours.
+    surface->image.fill(parentWidget()->palette().color(QPalette::Window));
+    surface->textColour = kColourBlack;
+    surface->backgroundColour = kColourWhite;
+    surface->backgroundMode = BackgroundMode::kOpaque;
+    DrawItem item{control_->id, control_, surface, {0, 0, width(), height()}};
+    Deliver(control_->parent, WM_DRAWITEM, control_->id, reinterpret_cast<LParam>(&item));
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), SurfaceImage(surface));
+  }
+
+ private:
+  Window* control_;
+};
+
+// Checks `clicked` and unchecks the other radio buttons of its group, as an
+// automatic radio button does when the reader chooses it.
+void CheckInGroup(Window* clicked) {
+  for (Window* control : clicked->parent->dialog->controls) {
+    if (control->control->kind == ControlKind::kRadioButton &&
+        control->control->group == clicked->control->group) {
+      const QSignalBlocker quiet(control->widget);
+      static_cast<QRadioButton*>(control->widget)->setChecked(control == clicked);
+    }
+  }
+}
+
+QWidget* MakeEdit(const ControlTemplate& item, QWidget* parent) {
+  const bool border = (item.style & kControlBorder) != 0;
+  const Qt::Alignment side = (item.style & kEditRightAlign) != 0 ? Qt::AlignRight : Qt::AlignLeft;
+  if ((item.style & kEditMultiLine) == 0) {
+    auto* edit = new QLineEdit(parent);
+    edit->setFrame(border);
+    edit->setAlignment(side | Qt::AlignAbsolute);
+    return edit;
+  }
+  auto* edit = new QPlainTextEdit(parent);
+  edit->setTabChangesFocus(true);
+  if (!border) edit->setFrameShape(QFrame::NoFrame);
+  // The program orders its letters itself: the box lays them out left to
+  // right and aligns them as asked.
+  QTextOption option = edit->document()->defaultTextOption();
+  option.setAlignment(side | Qt::AlignAbsolute);
+  option.setTextDirection(Qt::LeftToRight);
+  edit->document()->setDefaultTextOption(option);
+  return edit;
+}
+
+QWidget* MakeListBox(Window* control, const ControlTemplate& item, QWidget* parent) {
+  auto* list = new QListWidget(parent);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  if ((item.style & kControlBorder) == 0) list->setFrameShape(QFrame::NoFrame);
+  if ((item.style & kControlVScroll) == 0) {
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  }
+  if ((item.style & kListNotify) != 0) {
+    // The program's own selections block the list's signals: only the
+    // reader's choices notify.
+    QObject::connect(list, &QListWidget::currentRowChanged, list,
+                     [control] { Notify(control, LBN_SELCHANGE); });
+  }
+  return list;
+}
+
+QWidget* MakeWidget(Window* control, const ControlTemplate& item, QWidget* parent) {
+  switch (item.kind) {
+    case ControlKind::kStaticText: {
+      auto* label = new QLabel(parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      return label;
+    }
+    case ControlKind::kStaticBitmap: {
+      auto* picture = new QLabel(parent);
+      picture->setPixmap(QPixmap::fromImage(
+          ResourceImage(ResourceType::kBitmap, item.bitmapId, ImageBackground::kKept)));
+      return picture;
+    }
+    case ControlKind::kEdit:
+      return MakeEdit(item, parent);
+    case ControlKind::kListBox:
+      return MakeListBox(control, item, parent);
+    case ControlKind::kRadioButton: {
+      auto* radio = new QRadioButton(parent);
+      radio->setAutoExclusive(false);
+      QObject::connect(radio, &QAbstractButton::clicked, radio, [control] {
+        CheckInGroup(control);
+        Notify(control, kButtonClicked);
+      });
+      return radio;
+    }
+    case ControlKind::kOwnerDrawButton: {
+      auto* button = new OwnerDrawButton(control, parent);
+      button->setCursor(Qt::PointingHandCursor);
+      QObject::connect(button, &QAbstractButton::clicked, button,
+                       [control] { Notify(control, kButtonClicked); });
+      return button;
+    }
+  }
+  return nullptr;
+}
+
+// The desktop's fonts run wider than the handheld's: a label of one line
+// grows to show its whole text; a taller one wraps its words within its box.
+void FitLabel(QLabel* label) {
+  const int lineHeight = label->fontMetrics().height();
+  if (label->height() >= 2 * lineHeight) {
+    label->setWordWrap(true);
+    return;
+  }
+  label->resize(std::max(label->width(), label->sizeHint().width()),
+                std::max(label->height(), lineHeight));
+}
+
+Qt::FocusPolicy FocusPolicyOf(const ControlTemplate& item) {
+  switch (item.kind) {
+    case ControlKind::kStaticText:
+    case ControlKind::kStaticBitmap:
+      return Qt::NoFocus;
+    default:
+      return (item.style & kControlTabStop) != 0 ? Qt::StrongFocus : Qt::ClickFocus;
+  }
+}
+
+}  // namespace
+
+void BuildControls(Window* dialog) {
+  int group = 0;
+  for (const ControlTemplate& item : dialog->dialog->dialogTemplate->controls) {
+    if ((item.style & kControlGroup) != 0) ++group;
+    Window* control = NewWindow(WindowKind::kControl, dialog);
+    control->id = item.id;
+    ControlState& state = *control->control;
+    state.kind = item.kind;
+    state.style = item.style;
+    state.group = group;
+    QWidget* widget = MakeWidget(control, item, dialog->client);
+    control->widget = widget;
+    const Rect place = MapDialogRect(dialog, {item.x, item.y, item.x + item.width,
+                                              item.y + item.height});
+    widget->setGeometry(place.left, place.top, place.right - place.left, place.bottom - place.top);
+    // A picture takes the size of its bitmap.
+    if (item.kind == ControlKind::kStaticBitmap) widget->adjustSize();
+    widget->setFocusPolicy(FocusPolicyOf(item));
+    SetControlText(control, item.text);
+    if (item.kind == ControlKind::kStaticText) FitLabel(static_cast<QLabel*>(widget));
+    dialog->dialog->controls.push_back(control);
+  }
+}
+
+Surface* ControlSurface(Window* control) {
+  const QSize size = control->widget->size();
+  if (control->surface == nullptr || size != control->clientSize) {
+    control->clientSize = size;
+    ResizeSurface(control, size, nullptr);
+  }
+  Font* font = control->control->font;
+  SelectFont(control->surface, font != nullptr ? font : control->parent->dialog->surfaceFont);
+  return control->surface;
+}
+
+void ReleaseControl(Window* control) {
+  DestroyQtSurface(control->surface);
+  control->surface = nullptr;
+  DeleteFont(control->control->font);
+  control->control->font = nullptr;
+}
+
+}  // namespace velmora::platform

@@ -1,0 +1,121 @@
+// The single-instance handshake of the Qt backend, both copies in this
+// process: the running copy answers over its local socket, a command is
+// answered only once the main window has handled it, and an address left
+// behind by a crashed copy does not stop a new start.
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/instance.h"
+#include "platform/qt/instance_address.h"
+#include "platform/qt/qt_handles.h"
+#include "qt_message_recorder.h"
+#include "resources/ids.h"
+
+namespace velmora::platform {
+namespace {
+
+using qt_test::MessagesOf;
+using qt_test::ProcessPending;
+using qt_test::Reaction;
+using qt_test::Received;
+
+// Names of this test process alone, so that parallel runs do not meet.
+std::u16string UniqueTitle(const char* test) {
+  return QStringLiteral("Copy-%1-%2")
+      .arg(QString::fromLatin1(test))
+      .arg(QCoreApplication::applicationPid())
+      .toStdU16String();
+}
+
+constexpr std::u16string_view kClass = u"VelmoraTest";
+
+class QtInstanceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    qt_test::ResetRecording();
+    main_ = qt_test::MakeRecordingWindow(0, 240, 320);
+  }
+  void TearDown() override {
+    DestroyWindow(main_);
+    qt_test::ResetRecording();
+    ProcessPending();
+  }
+
+  WindowHandle main_ = nullptr;
+};
+
+TEST_F(QtInstanceTest, NoCopyIsFoundWhereNoneListens) {
+  EXPECT_EQ(FindRunningCopy(kClass, UniqueTitle("none")), nullptr);
+}
+
+TEST_F(QtInstanceTest, RunningCopyAnswersItsFrontAndHandlesTheCommandBeforeAnswering) {
+  const std::u16string title = UniqueTitle("handshake");
+  ListenAsRunningCopy(main_, kClass, title);
+  EXPECT_EQ(FindRunningCopy(kClass, UniqueTitle("other")), nullptr);
+  RunningCopy* copy = FindRunningCopy(kClass, title);
+  ASSERT_NE(copy, nullptr);
+
+  EXPECT_EQ(RunningCopyForeground(copy), RunningCopyFront::kOtherProgram);
+
+  // The command's handling runs a loop of its own (as a modal dialog does);
+  // the answer waits for it.
+  bool handled = false;
+  Reaction() = [&handled](const Received& received) -> std::optional<LResult> {
+    if (received.message != WM_COMMAND) return std::nullopt;
+    QEventLoop inner;
+    QTimer::singleShot(50, &inner, &QEventLoop::quit);
+    inner.exec();
+    handled = true;
+    return 0;
+  };
+  SendCommandToRunningCopy(copy, resources::kCmdChooseArticle);
+  EXPECT_TRUE(handled);
+  ASSERT_EQ(MessagesOf(WM_COMMAND).size(), 1u);
+  EXPECT_EQ(MessagesOf(WM_COMMAND)[0].wParam, MakeWParam(resources::kCmdChooseArticle, 0));
+
+  BringRunningCopyToFront(copy);
+  EXPECT_TRUE(WidgetOf(main_)->isVisible());
+  WidgetOf(main_)->activateWindow();
+  QCoreApplication::processEvents();
+  if (WidgetOf(main_)->isActiveWindow()) {
+    EXPECT_EQ(RunningCopyForeground(copy), RunningCopyFront::kMainWindow);
+  }
+  ForgetRunningCopy(copy);
+}
+
+TEST_F(QtInstanceTest, AddressLeftBehindByACrashedCopyIsTakenOver) {
+  const std::u16string title = UniqueTitle("stale");
+  const QByteArray path = QFile::encodeName(RunningCopyAddress(kClass, title));
+  // A socket bound and never served: what a crashed copy leaves.
+  const int descriptor = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(descriptor, 0);
+  sockaddr_un address = {};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(static_cast<std::size_t>(path.size()), sizeof address.sun_path);
+  std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+  ::unlink(path.constData());
+  ASSERT_EQ(::bind(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  ::close(descriptor);
+
+  EXPECT_EQ(FindRunningCopy(kClass, title), nullptr);
+  ListenAsRunningCopy(main_, kClass, title);
+  RunningCopy* copy = FindRunningCopy(kClass, title);
+  ASSERT_NE(copy, nullptr);
+  SendCommandToRunningCopy(copy, resources::kCmdAbout);
+  EXPECT_EQ(MessagesOf(WM_COMMAND).size(), 1u);
+  ForgetRunningCopy(copy);
+}
+
+}  // namespace
+}  // namespace velmora::platform
