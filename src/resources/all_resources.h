@@ -8,6 +8,6 @@
 
 namespace velmora::resources {
 
-std::array<std::span<const platform::ResourceEntry>, 1> AllResourceTables();
+std::array<std::span<const platform::ResourceEntry>, 2> AllResourceTables();
 
 }  // namespace velmora::resources

@@ -9,6 +9,7 @@
 
 #include "platform/dialog.h"
 #include "platform/menu.h"
+#include "platform/resources.h"
 
 namespace velmora::resources {
 
