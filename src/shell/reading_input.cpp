@@ -1,0 +1,112 @@
+#include "shell/reading_input.h"
+
+#include "platform/window.h"
+#include "shell/app_state.h"
+#include "shell/navigation.h"
+#include "view/scroll.h"
+#include "view/text_view.h"
+
+namespace velmora::shell {
+namespace {
+
+using platform::LResult;
+
+constexpr LResult kKeyTaken = 0;
+constexpr LResult kKeyIgnored = 1;
+constexpr LResult kScrollBarResult = 1;
+
+// Key page-step codes that page by half the rows shown.
+constexpr AppFlags kHalfPageStep = 2;
+constexpr AppFlags kOtherHalfPageStep = 4;
+
+std::int32_t KeyPageStep(const view::TextView& view) {
+  const AppFlags code = (appState.appFlags >> kKeyPageStepShift) & kPageStepFieldMask;
+  if (code == kHalfPageStep || code == kOtherHalfPageStep) return view.rowsPainted / 2;
+  return view.rowsPainted - 1;
+}
+
+// The rows a scrolling key moves the view. Home and End go to the first row
+// and to the last page; from there they page as Page Up and Page Down do.
+std::int32_t KeyScrollAmount(const view::TextView& view, std::uint32_t key) {
+  const std::int32_t page = KeyPageStep(view);
+  switch (key) {
+    case platform::VK_PRIOR:
+      return -page;
+    case platform::VK_NEXT:
+      return page;
+    case platform::VK_END:
+      return view.lastTopRow != 0 ? view.lastTopRow : page;
+    case platform::VK_HOME:
+      return view.topRow != 0 ? -view.topRow : -page;
+    case platform::VK_UP:
+      return -1;
+    default:
+      return +1;
+  }
+}
+
+std::int32_t ScrollBarAmount(const view::TextView& view, platform::WParam wParam) {
+  switch (platform::LowWord(wParam)) {
+    case platform::SB_LINEUP:
+      return -1;
+    case platform::SB_LINEDOWN:
+      return +1;
+    case platform::SB_PAGEUP:
+      return 1 - view.rowsPainted;
+    case platform::SB_PAGEDOWN:
+      return view.rowsPainted - 1;
+    case platform::SB_THUMBPOSITION:
+    case platform::SB_THUMBTRACK:
+      return static_cast<std::int16_t>(platform::HighWord(wParam)) - view.topRow;
+    case platform::SB_TOP:
+      return -view.topRow;
+    case platform::SB_BOTTOM:
+      // One line down, not to the end.
+      return +1;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+LResult HandleReadingKey(platform::WindowHandle window, std::uint32_t key) {
+  switch (key) {
+    case platform::VK_RETURN:
+      // Return searches again once the program has its search engine; until
+      // then it does nothing.
+      return kKeyTaken;
+    case platform::VK_LEFT:
+      StepArticle(window, -1);
+      return kKeyTaken;
+    case platform::VK_RIGHT:
+      StepArticle(window, +1);
+      return kKeyTaken;
+    case platform::VK_PRIOR:
+    case platform::VK_NEXT:
+    case platform::VK_END:
+    case platform::VK_HOME:
+    case platform::VK_UP:
+    case platform::VK_DOWN:
+      if (view::TextView* articleView = appState.articleView) {
+        view::ScrollTextView(articleView, KeyScrollAmount(*articleView, key),
+                             view::kScrollAndPaint, true);
+        view::SyncScrollBar(window);
+      }
+      return kKeyTaken;
+    default:
+      return kKeyIgnored;
+  }
+}
+
+LResult HandleScrollBar(platform::WindowHandle window, platform::WParam wParam,
+                        platform::LParam lParam) {
+  view::TextView* articleView = appState.articleView;
+  const std::int32_t rows = articleView != nullptr ? ScrollBarAmount(*articleView, wParam) : 0;
+  if (rows != 0) view::ScrollTextView(articleView, rows, view::kScrollAndPaint, true);
+  platform::DefWindowProc(window, platform::WM_VSCROLL, wParam, lParam);
+  if (rows != 0) view::SyncScrollBar(window);
+  return kScrollBarResult;
+}
+
+}  // namespace velmora::shell

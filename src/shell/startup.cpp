@@ -1,0 +1,129 @@
+#include "shell/startup.h"
+
+#include "font/font_dialog.h"
+#include "platform/instance.h"
+#include "platform/menu.h"
+#include "platform/shell.h"
+#include "platform/window.h"
+#include "resources/ids.h"
+#include "shell/app_state.h"
+#include "shell/main_window.h"
+#include "shell/screen.h"
+#include "shell/settings.h"
+#include "shell/state_shares.h"
+#include "view/text_view.h"
+
+namespace velmora::shell {
+namespace {
+
+using platform::WindowHandle;
+
+constexpr int kNoWindowExitCode = 0;
+// SetCurrentArticle's "article 1 at its top unless one is set".
+constexpr std::uint16_t kKeepStoredArticle = 0;
+
+constexpr std::uint32_t kMainWindowClassStyle = platform::CS_HREDRAW | platform::CS_VREDRAW;
+
+// Whether the taskbar was visible when the program started: it is shown
+// again at the end only then.
+bool taskbar_was_visible = false;
+
+// A running copy gets the reader: its Choose Article dialog when its main
+// window is in front (this copy waits until that has been handled), its main
+// window brought to the front when another program is; nothing when one of
+// its dialogs is in front.
+void HandOverToRunningCopy(platform::RunningCopy* copy) {
+  switch (platform::RunningCopyForeground(copy)) {
+    case platform::RunningCopyFront::kMainWindow:
+      platform::SendCommandToRunningCopy(copy, resources::kCmdChooseArticle);
+      break;
+    case platform::RunningCopyFront::kOtherProgram:
+      platform::BringRunningCopyToFront(copy);
+      break;
+    case platform::RunningCopyFront::kOwnWindow:
+      break;
+  }
+  platform::ForgetRunningCopy(copy);
+}
+
+void RestoreTaskbar() {
+  if (taskbarWindow != nullptr && taskbar_was_visible) {
+    platform::ShowWindow(taskbarWindow, platform::SW_SHOW);
+  }
+}
+
+WindowHandle CreateMainWindow() {
+  platform::WindowCreation creation;
+  creation.exStyle = platform::WS_EX_WINDOWEDGE;
+  creation.className = kMainWindowClass;
+  creation.title = kMainWindowTitle;
+  creation.style = platform::WS_VISIBLE;
+  if ((appState.appFlags & kFlagsScrollBar) != 0) creation.style |= platform::WS_VSCROLL;
+  return platform::CreateTopLevelWindow(creation);
+}
+
+// Stretches the window up over the strip where the taskbar was, keeping its
+// left, right and bottom edges.
+void CoverTaskbarStrip(WindowHandle window) {
+  const platform::Rect rect = platform::GetWindowRect(window);
+  platform::ShellFullScreen(window, kFullScreenHides);
+  platform::MoveWindow(window, rect.left, 0, rect.right - rect.left, rect.bottom, false);
+}
+
+// The first run has no font yet: the reader is asked for one, and whatever
+// the dialog's answer the view takes the settings it leaves.
+void AskForFirstFont(WindowHandle window) {
+  font::RunFontDialog(window, &appState.fontSettings);
+  view::SetTextViewFonts(appState.articleView, &appState.fontSettings);
+}
+
+}  // namespace
+
+bool RegisterMainWindowClass() {
+  platform::WindowClass windowClass;
+  windowClass.name = kMainWindowClass;
+  windowClass.procedure = MainWindowProc;
+  windowClass.style = kMainWindowClassStyle;
+  windowClass.iconId = resources::kIconProgram;
+  return platform::RegisterWindowClass(windowClass);
+}
+
+WindowHandle StartInstance(int showCommand) {
+  if (platform::RunningCopy* copy = platform::FindRunningCopy(kMainWindowClass, kMainWindowTitle)) {
+    HandOverToRunningCopy(copy);
+    return nullptr;
+  }
+  if (taskbarWindow != nullptr) platform::ShowWindow(taskbarWindow, platform::SW_HIDE);
+  InstallShellStateShares();
+  settings::LoadSettings();
+  settings::SetCurrentArticle(kKeepStoredArticle);
+  RegisterMainWindowClass();
+  WindowHandle window = CreateMainWindow();
+  if (window == nullptr) {
+    // The taskbar hidden above would otherwise stay hidden after the end.
+    RestoreTaskbar();
+    return nullptr;
+  }
+  if (deviceOptions.fullScreen != 0) CoverTaskbarStrip(window);
+  platform::ShowWindow(window, showCommand);
+  platform::UpdateWindow(window);
+  platform::ListenAsRunningCopy(window, kMainWindowClass, kMainWindowTitle);
+  if (appState.fontSettings.faceName[0] == 0) AskForFirstFont(window);
+  return window;
+}
+
+int EntryRoutine(int showCommand) {
+  ResetAppState();
+  taskbarWindow = nullptr;
+  taskbar_was_visible = false;
+  settings::ReadDeviceOptions();
+  if (deviceOptions.fullScreen != 0) taskbarWindow = platform::FindTaskbarWindow();
+  if (taskbarWindow != nullptr) taskbar_was_visible = platform::IsWindowVisible(taskbarWindow);
+  if (StartInstance(showCommand) == nullptr) return kNoWindowExitCode;
+  platform::LoadAccelerators(resources::kAcceleratorTable);
+  const int exitCode = platform::RunMessageLoop();
+  RestoreTaskbar();
+  return exitCode;
+}
+
+}  // namespace velmora::shell
