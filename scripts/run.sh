@@ -6,7 +6,6 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DVELMORA_BUILD_TESTS=OFF -DVELMORA_BUILD_BENCH=OFF
-cmake --build build/release --target velmora-cli
+cmake --build build/release --target velmora
 
-build/release/cli/velmora-cli toc
-build/release/cli/velmora-cli text 1
+exec build/release/app/velmora "$@"

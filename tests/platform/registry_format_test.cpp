@@ -162,6 +162,12 @@ TEST(RegistryFormat, KeysAndValueNamesMatchWithoutCaseAndKeepTheirFirstSpelling)
   EXPECT_EQ(model.keys[0].values[0].value.data, (Bytes{2, 0, 0, 0}));
 }
 
+TEST(RegistryFormat, AnEmptyFileIsAnEmptyStore) {
+  const RegistryParseResult parsed = ParseRegistryFile({});
+  ASSERT_TRUE(parsed.model.has_value());
+  EXPECT_TRUE(parsed.model->keys.empty());
+}
+
 TEST(RegistryFormat, DamagedFilesAreRefusedWithTheirLine) {
   const std::string header = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\K]\n";
   struct Case {
@@ -169,7 +175,6 @@ TEST(RegistryFormat, DamagedFilesAreRefusedWithTheirLine) {
     Bytes bytes;
     int line;
   } cases[] = {
-      {"empty file", {}, 1},
       {"no header", AsBytes("[HKEY_CURRENT_USER\\K]\n\"a\"=dword:1\n"), 1},
       {"UTF-16 without byte-order mark",
        Utf16Le(u"Windows Registry Editor Version 5.00\r\n", false), 1},

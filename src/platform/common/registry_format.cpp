@@ -500,6 +500,8 @@ void SetRegistryValue(RegistryModel& model, std::string_view path, std::string_v
 }
 
 RegistryParseResult ParseRegistryFile(std::span<const std::uint8_t> bytes) {
+  // An empty file (made with touch, say) is an empty store, not a damaged one.
+  if (bytes.empty()) return RegistryParseResult{RegistryModel{}, 0, {}};
   std::string text;
   bool eightBit = false;
   if (std::optional<Failure> failure = DecodeFile(bytes, text, eightBit)) {

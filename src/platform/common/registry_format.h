@@ -56,7 +56,8 @@ struct RegistryParseResult {
   std::string error;                   // what was wrong there
 };
 
-// Parses a whole settings file. Never reads outside `bytes`.
+// Parses a whole settings file; an empty one holds no keys. Never reads
+// outside `bytes`.
 RegistryParseResult ParseRegistryFile(std::span<const std::uint8_t> bytes);
 
 // Writes `model` as UTF-8 under the 5.00 first line. Text values that are
