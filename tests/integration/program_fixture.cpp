@@ -70,9 +70,13 @@ void ProgramTest::Start() {
   ASSERT_NE(window_, nullptr);
 }
 
-void ProgramTest::Restart() {
+void ProgramTest::TearDown() {
   if (window_ != nullptr && headless::IsLiveWindow(window_)) platform::DestroyWindow(window_);
   window_ = nullptr;
+}
+
+void ProgramTest::Restart() {
+  TearDown();
   headless::ResetAll();
   ResetAppState();
   std::filesystem::remove(RegistryFile());

@@ -27,6 +27,9 @@ class ProgramTest : public ::testing::Test {
   // Client 240 x 268 and the command bar's 26 pixels; a face name is stored,
   // so no font dialog opens. Tests store other values before Start.
   void SetUp() override;
+  // Ends the program if it still runs, so that nothing it holds outlives the
+  // test.
+  void TearDown() override;
 
   // Stores a device option or a program value.
   static void StoreDeviceOption(std::string_view name, std::uint32_t value);
