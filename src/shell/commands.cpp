@@ -1,6 +1,8 @@
 #include "shell/commands.h"
 
 #include "font/font_dialog.h"
+#include "index/bookmarks.h"
+#include "index/choose_article.h"
 #include "platform/window.h"
 #include "resources/ids.h"
 #include "shell/about_dialog.h"
@@ -18,6 +20,14 @@ void ChooseFont(platform::WindowHandle window) {
   if (font::RunFontDialog(window, &appState.fontSettings) == platform::IDOK) {
     view::SetTextViewFonts(appState.articleView, &appState.fontSettings);
   }
+}
+
+// Choose Article: the article picked from the table of contents is shown
+// unless it is the one shown already.
+void ChooseArticleCommand(platform::WindowHandle window) {
+  const std::uint16_t chosen =
+      index::ChooseArticle(window, appState.currentArticle, &appState.fontSettings);
+  if (chosen != 0 && chosen != appState.currentArticle) GoToArticle(window, chosen);
 }
 
 }  // namespace
@@ -46,14 +56,18 @@ int DispatchCommand(platform::WindowHandle window, platform::WParam wParam) {
     case resources::kCmdFont:
       ChooseFont(window);
       return kCommandHandled;
-    // The program's commands whose subsystems (Choose Article, search,
-    // bookmarks, clipboard export) it does not have yet: they are taken and do
-    // nothing.
+    case resources::kCmdBookmark:
+      index::ToggleBookmark(index::IsBookmarked());
+      SyncBookmarkCheck(window, CheckMode::kSet);
+      return kCommandHandled;
     case resources::kCmdChooseSection:
     case resources::kCmdChooseArticle:
+      ChooseArticleCommand(window);
+      return kCommandHandled;
+    // The program's commands whose subsystems (search, clipboard export) it
+    // does not have yet: they are taken and do nothing.
     case resources::kCmdSearch:
     case resources::kCmdSearchAgain:
-    case resources::kCmdBookmark:
     case resources::kCmdCopy:
     case resources::kCmdAppend:
       return kCommandHandled;

@@ -63,14 +63,13 @@ TEST_F(CommandsTest, CheckForUpdatesOpensTheUpdateAddress) {
   EXPECT_EQ(headless::ShellCalls().back().window, window_);
 }
 
-// Choose Article, Search, Search Again, Bookmark, Copy and Append are the
-// program's own commands; until their subsystems come they change nothing.
+// Search, Search Again, Copy and Append are the program's own commands;
+// until their subsystems come they change nothing.
 TEST_F(CommandsTest, CommandsOfLaterWorkAreTakenAndChangeNothing) {
   StoreProgramValue(settings::kLesson, 2);
   Start();
   for (std::uint16_t command :
-       {resources::kCmdChooseSection, resources::kCmdChooseArticle, resources::kCmdSearch,
-        resources::kCmdSearchAgain, resources::kCmdBookmark, resources::kCmdCopy,
+       {resources::kCmdSearch, resources::kCmdSearchAgain, resources::kCmdCopy,
         resources::kCmdAppend}) {
     SCOPED_TRACE(command);
     EXPECT_EQ(shell::DispatchCommand(window_, command), shell::kCommandHandled);
