@@ -13,7 +13,8 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: velmora-cli COMMAND [ARGS]\n"
-    "  toc                     the table of contents, one entry a line\n"
+    "  toc [--bookmarks]       the table of contents, one entry a line; with\n"
+    "                          --bookmarks headed by the stored bookmarks\n"
     "  text N                  article N, one paragraph a line\n"
     "  stats                   record sizes, compression ratio, exact-fill check\n"
     "  records --dump DIR      write every record as DIR/<resource id>.rec\n"

@@ -1,5 +1,6 @@
 #include "shell/bars.h"
 
+#include "index/bookmarks.h"
 #include "platform/shell.h"
 #include "platform/window.h"
 #include "resources/ids.h"
@@ -82,11 +83,8 @@ int SetMenuCheck(platform::MenuHandle menu, CheckMode mode, std::uint16_t comman
 }
 
 void SyncBookmarkCheck(platform::WindowHandle, CheckMode mode) {
-  // The program keeps no bookmarks yet, so no article is bookmarked; the
-  // bookmark list answers here once it exists.
-  constexpr bool kBookmarked = false;
   SetMenuCheck(MenuHolding(resources::kCmdMenuBarGo), mode, resources::kCmdBookmark,
-               kBookmarked);
+               index::IsBookmarked());
 }
 
 void SyncReverseCheck(platform::WindowHandle, CheckMode mode) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "index/bookmarks.h"
 #include "platform/surface.h"
 #include "resources/ids.h"
 #include "shell/app_state.h"
@@ -33,6 +34,11 @@ void DestroyArticleView() {
   appState.articleView = nullptr;
 }
 
+void SaveAndFreeBookmarks() {
+  index::SaveBookmarks();
+  index::FreeBookmarks();
+}
+
 }  // namespace
 
 void InstallShellStateShares() {
@@ -41,6 +47,8 @@ void InstallShellStateShares() {
   shares.deleteGlyphs = DeleteGlyphs;
   shares.articleViewTopRow = ArticleViewTopRow;
   shares.destroyArticleView = DestroyArticleView;
+  shares.loadBookmarks = index::LoadBookmarks;
+  shares.saveAndFreeBookmarks = SaveAndFreeBookmarks;
   settings::InstallStateShares(shares);
 }
 

@@ -84,6 +84,7 @@ TEST_F(ExitTest, WritesTheStateWithItsTypes) {
       {"LastPosition", DwordValue(3)},
       {"Flags", DwordValue(0x00000840)},
       {"Lesson", DwordValue(2)},
+      {"Bookmarks", {platform::kRegBinary, Bytes{0, 0}}},
   };
   EXPECT_EQ(stored, expected);
 }
