@@ -30,4 +30,8 @@ struct DecodedBitmap {
 // block included).
 std::optional<DecodedBitmap> DecodeBitmapResource(std::span<const std::uint8_t> data);
 
+// The pixels of bitmap resource `id`, or nothing when the program has none or
+// it is damaged.
+std::optional<DecodedBitmap> LoadBitmapResource(std::uint16_t id);
+
 }  // namespace velmora::platform

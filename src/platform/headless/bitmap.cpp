@@ -1,13 +1,10 @@
 #include "platform/common/bitmap_resource.h"
 #include "platform/headless/surface_objects.h"
-#include "platform/resources.h"
 
 namespace velmora::platform {
 
 Bitmap* LoadBitmap(std::uint16_t id) {
-  const auto data = FindResource(ResourceType::kBitmap, id);
-  if (!data) return nullptr;
-  const auto decoded = DecodeBitmapResource(*data);
+  const auto decoded = LoadBitmapResource(id);
   if (!decoded) return nullptr;
   return new Bitmap{id, {decoded->width, decoded->height}};
 }

@@ -16,8 +16,6 @@ namespace {
 
 using headless::kHeadlessDefaultHeight;
 Font default_font{{kHeadlessDefaultHeight, kWeightNormal, false, {}}, kHeadlessDefaultHeight};
-Brush white_brush{kColourWhite, true};
-Brush black_brush{kColourBlack, true};
 Pen black_pen{kColourBlack, true};
 constexpr std::int32_t kPixelsPerInch = 96;
 
@@ -33,7 +31,7 @@ Surface* NewSurface(Size size) {
   auto* surface = new Surface;
   surface->size = size;
   surface->font = &default_font;
-  surface->brush = &white_brush;
+  surface->brush = WhiteStockBrush();
   surface->pen = &black_pen;
   live_surfaces.insert(surface);
   return surface;
@@ -136,45 +134,7 @@ void DrawTextClipped(Surface* surface, std::int32_t x, std::int32_t y, const Rec
   surface->calls.push_back(std::move(call));
 }
 
-Colour GetTextColour(Surface* surface) { return surface->textColour; }
-
-Colour SetTextColour(Surface* surface, Colour colour) {
-  return std::exchange(surface->textColour, colour);
-}
-
-Colour SetBackgroundColour(Surface* surface, Colour colour) {
-  return std::exchange(surface->backgroundColour, colour);
-}
-
-BackgroundMode SetBackgroundMode(Surface* surface, BackgroundMode mode) {
-  return std::exchange(surface->backgroundMode, mode);
-}
-
-Brush* GetStockBrush(StockBrush which) {
-  return which == StockBrush::kBlack ? &black_brush : &white_brush;
-}
-
-Brush* CreateSolidBrush(Colour colour) { return new Brush{colour, false}; }
-
-void DeleteBrush(Brush* brush) {
-  if (brush != nullptr && !brush->stock) delete brush;
-}
-
-Pen* CreatePen(Colour colour) { return new Pen{colour, false}; }
-
-void DeletePen(Pen* pen) {
-  if (pen != nullptr && !pen->stock) delete pen;
-}
-
-Brush* SelectBrush(Surface* surface, Brush* brush) {
-  if (brush == nullptr) return nullptr;
-  return std::exchange(surface->brush, brush);
-}
-
-Pen* SelectPen(Surface* surface, Pen* pen) {
-  if (pen == nullptr) return nullptr;
-  return std::exchange(surface->pen, pen);
-}
+DrawingState& StateOf(Surface* surface) { return *surface; }
 
 void FillRect(Surface* surface, const Rect& rect, Brush* brush) {
   if (brush == nullptr) return;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/headless/headless.h"
+#include "platform/common/drawing_state.h"
 #include "platform/surface.h"
 
 namespace velmora::platform {
@@ -15,29 +16,13 @@ struct Font {
   std::int32_t cellHeight = 0;
 };
 
-struct Brush {
-  Colour colour = kColourWhite;
-  bool stock = false;
-};
-
-struct Pen {
-  Colour colour = kColourBlack;
-  bool stock = false;
-};
-
 struct Bitmap {
   std::uint16_t id = 0;
   Size size;
 };
 
-struct Surface {
+struct Surface : DrawingState {
   Size size;
-  Font* font = nullptr;
-  Brush* brush = nullptr;
-  Pen* pen = nullptr;
-  Colour textColour = kColourBlack;
-  Colour backgroundColour = kColourWhite;
-  BackgroundMode backgroundMode = BackgroundMode::kOpaque;
   std::vector<headless::DrawCall> calls;
   long fitTextCalls = 0;
   long textExtentCalls = 0;

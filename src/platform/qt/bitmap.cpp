@@ -4,14 +4,11 @@
 
 #include "platform/common/bitmap_resource.h"
 #include "platform/qt/surface_objects.h"
-#include "platform/resources.h"
 
 namespace velmora::platform {
 
 Bitmap* LoadBitmap(std::uint16_t id) {
-  const auto data = FindResource(ResourceType::kBitmap, id);
-  if (!data) return nullptr;
-  const auto decoded = DecodeBitmapResource(*data);
+  const auto decoded = LoadBitmapResource(id);
   if (!decoded) return nullptr;
   QImage image(decoded->width, decoded->height, QImage::Format_RGB32);
   for (int y = 0; y < decoded->height; ++y) {

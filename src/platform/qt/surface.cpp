@@ -14,8 +14,6 @@
 namespace velmora::platform {
 namespace {
 
-Brush white_brush{kColourWhite, true};
-Brush black_brush{kColourBlack, true};
 Pen black_pen{kColourBlack, true};
 
 // Wrapped around every run so that its units are shown left to right exactly
@@ -70,7 +68,7 @@ Surface* CreateQtSurface(int width, int height, qreal pixelRatio, QWidget* shown
   surface->image.setDevicePixelRatio(pixelRatio);
   surface->image.fill(Qt::white);
   surface->font = DefaultFont();
-  surface->brush = &white_brush;
+  surface->brush = WhiteStockBrush();
   surface->pen = &black_pen;
   surface->shownIn = shownIn;
   return surface;
@@ -104,45 +102,7 @@ void DrawTextClipped(Surface* surface, std::int32_t x, std::int32_t y, const Rec
   Shown(surface);
 }
 
-Colour GetTextColour(Surface* surface) { return surface->textColour; }
-
-Colour SetTextColour(Surface* surface, Colour colour) {
-  return std::exchange(surface->textColour, colour);
-}
-
-Colour SetBackgroundColour(Surface* surface, Colour colour) {
-  return std::exchange(surface->backgroundColour, colour);
-}
-
-BackgroundMode SetBackgroundMode(Surface* surface, BackgroundMode mode) {
-  return std::exchange(surface->backgroundMode, mode);
-}
-
-Brush* GetStockBrush(StockBrush which) {
-  return which == StockBrush::kBlack ? &black_brush : &white_brush;
-}
-
-Brush* CreateSolidBrush(Colour colour) { return new Brush{colour, false}; }
-
-void DeleteBrush(Brush* brush) {
-  if (brush != nullptr && !brush->stock) delete brush;
-}
-
-Pen* CreatePen(Colour colour) { return new Pen{colour, false}; }
-
-void DeletePen(Pen* pen) {
-  if (pen != nullptr && !pen->stock) delete pen;
-}
-
-Brush* SelectBrush(Surface* surface, Brush* brush) {
-  if (brush == nullptr) return nullptr;
-  return std::exchange(surface->brush, brush);
-}
-
-Pen* SelectPen(Surface* surface, Pen* pen) {
-  if (pen == nullptr) return nullptr;
-  return std::exchange(surface->pen, pen);
-}
+DrawingState& StateOf(Surface* surface) { return *surface; }
 
 void FillRect(Surface* surface, const Rect& rect, Brush* brush) {
   if (brush == nullptr) return;

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/common/drawing_state.h"
 #include "platform/surface.h"
 
 namespace velmora::platform {
@@ -48,28 +49,12 @@ struct Font {
   bool stock = false;
 };
 
-struct Brush {
-  Colour colour = kColourWhite;
-  bool stock = false;
-};
-
-struct Pen {
-  Colour colour = kColourBlack;
-  bool stock = false;
-};
-
 struct Bitmap {
   QImage image;
 };
 
-struct Surface {
+struct Surface : DrawingState {
   QImage image;  // the back buffer; its device pixel ratio may exceed 1
-  Font* font = nullptr;
-  Brush* brush = nullptr;
-  Pen* pen = nullptr;
-  Colour textColour = kColourBlack;
-  Colour backgroundColour = kColourWhite;
-  BackgroundMode backgroundMode = BackgroundMode::kOpaque;
   QPointer<QWidget> shownIn;  // asked to repaint after every drawing call
 };
 

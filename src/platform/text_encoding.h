@@ -1,0 +1,17 @@
+// Conversions between the program's UTF-16 text and the UTF-8 of files and
+// terminals.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velmora::platform {
+
+// Appends code point `c` as UTF-8.
+void AppendUtf8(std::string& out, char32_t c);
+
+// `text` as UTF-8; a surrogate pair becomes one code point, a lone surrogate
+// is written as it stands.
+std::string Utf16ToUtf8(std::u16string_view text);
+
+}  // namespace velmora::platform
