@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -14,18 +15,29 @@ namespace {
 
 std::filesystem::path registry_file;
 
+std::filesystem::path TestFolder() {
+  return std::filesystem::temp_directory_path() / ("velmora-test-" + std::to_string(::getpid()));
+}
+
 // Resets the shared state before every test, so that tests never see each
 // other's settings, faults or recorded calls.
 class FreshState : public ::testing::EmptyTestEventListener {
   void OnTestStart(const ::testing::TestInfo& info) override {
     platform::headless::ResetAll();
     ResetAppState();
-    auto dir = std::filesystem::temp_directory_path() /
-               ("velmora-test-" + std::to_string(::getpid()));
+    const std::filesystem::path dir = TestFolder();
     std::filesystem::create_directories(dir);
-    registry_file = dir / (std::string(info.test_suite_name()) + "." + info.name() + ".reg");
+    // Parameterised tests have slashes in their names; the file stays in dir.
+    std::string name = std::string(info.test_suite_name()) + "." + info.name() + ".reg";
+    std::replace(name.begin(), name.end(), '/', '_');
+    registry_file = dir / name;
     std::filesystem::remove(registry_file);
     ::setenv("VELMORA_REGISTRY", registry_file.c_str(), 1);
+  }
+
+  void OnTestProgramEnd(const ::testing::UnitTest&) override {
+    std::error_code ignored;
+    std::filesystem::remove_all(TestFolder(), ignored);
   }
 };
 
