@@ -2,6 +2,7 @@
 // of other copies kept, damaged files kept aside.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -283,6 +284,24 @@ TEST(RegistryFile, AWriteReplacesTheFileWholeAndLeavesNoTemporaryFile) {
   seen.resize(n < 0 ? 0 : static_cast<std::size_t>(n));
   EXPECT_EQ(seen, before);
   EXPECT_EQ(FilesBeside(path), std::vector<std::string>{path.filename().string()});
+}
+
+TEST(RegistryFile, WritingTheValueAlreadyStoredLeavesTheFileAlone) {
+  const fs::path path = test::RegistryFile();
+  ASSERT_TRUE(RegistryWrite(kProgram, "Lesson", kRegDword, Dword(5)));
+  struct stat first {};
+  ASSERT_EQ(::stat(path.c_str(), &first), 0);
+
+  ASSERT_TRUE(RegistryWrite(kProgram, "lesson", kRegDword, Dword(5)));
+  struct stat second {};
+  ASSERT_EQ(::stat(path.c_str(), &second), 0);
+  EXPECT_EQ(second.st_ino, first.st_ino) << "an unchanged value must not replace the file";
+
+  // Another type or other bytes are a change.
+  ASSERT_TRUE(RegistryWrite(kProgram, "Lesson", kRegBinary, Dword(5)));
+  ASSERT_EQ(::stat(path.c_str(), &second), 0);
+  EXPECT_NE(second.st_ino, first.st_ino);
+  EXPECT_EQ(RegistryRead(kProgram, "Lesson")->type, kRegBinary);
 }
 
 TEST(RegistryFile, TheDefaultPathIsUnderTheConfigFolder) {

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -231,6 +232,18 @@ std::optional<RegistryValue> RegistryRead(std::string_view keyPath, std::string_
   return std::move(entry->value);
 }
 
+namespace {
+
+bool HoldsValue(RegistryModel& model, std::string_view fullPath, std::string_view name,
+                std::uint32_t type, std::span<const std::uint8_t> data) {
+  RegistryKey* key = FindRegistryKey(model, fullPath);
+  const RegistryEntry* entry = key != nullptr ? FindRegistryEntry(*key, name) : nullptr;
+  return entry != nullptr && entry->value.type == type &&
+         std::equal(entry->value.data.begin(), entry->value.data.end(), data.begin(), data.end());
+}
+
+}  // namespace
+
 bool RegistryWrite(std::string_view keyPath, std::string_view name, std::uint32_t type,
                    std::span<const std::uint8_t> data) {
   if (!IsStorableRegistryName(keyPath) || !IsStorableRegistryName(name)) return false;
@@ -245,6 +258,9 @@ bool RegistryWrite(std::string_view keyPath, std::string_view name, std::uint32_
 
   FolderLock lock(folder);
   StoreFile file = LoadStore(path);
+  if (file.parsed.model && HoldsValue(*file.parsed.model, FullKeyPath(keyPath), name, type, data)) {
+    return true;  // nothing to change: no rewrite, no wait for the disk
+  }
   if (!file.parsed.model) {
     if (!SetAside(path, file.parsed)) return false;
     file.parsed.model.emplace();
