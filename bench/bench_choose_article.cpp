@@ -23,7 +23,7 @@
 #include "platform/memory.h"
 #include "platform/qt/image_surface.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "view/paint.h"
 #include "view/text_view.h"
 

@@ -23,7 +23,7 @@
 #include "platform/qt/image_surface.h"
 #include "platform/qt/qt_handles.h"
 #include "resources/article_count.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "view/text_view.h"
 
 namespace velmora {

@@ -4,7 +4,7 @@
 #include "book/letters.h"
 #include "platform/memory.h"
 #include "platform/text_encoding.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 namespace velmora::cli {
 

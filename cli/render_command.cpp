@@ -9,7 +9,7 @@
 #include "commands.h"
 #include "platform/qt/image_surface.h"
 #include "resources/article_count.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "view/heading_box.h"
 #include "view/paint.h"
 #include "view/text_view.h"

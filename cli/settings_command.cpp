@@ -5,10 +5,10 @@
 #include "book/book_format.h"
 #include "commands.h"
 #include "logical_text.h"
-#include "shell/app_state.h"
-#include "shell/settings.h"
-#include "shell/settings_names.h"
-#include "shell/settings_store.h"
+#include "state/app_state.h"
+#include "state/settings.h"
+#include "state/settings_names.h"
+#include "state/settings_store.h"
 
 namespace velmora::cli {
 namespace {

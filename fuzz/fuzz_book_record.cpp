@@ -12,7 +12,7 @@
 #include "book/record.h"
 #include "platform/headless/headless.h"
 #include "platform/memory.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 namespace {
 

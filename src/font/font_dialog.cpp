@@ -10,7 +10,7 @@
 #include "platform/window.h"
 #include "resources/control_ids.h"
 #include "resources/ids.h"
-#include "shell/screen.h"
+#include "state/screen.h"
 
 namespace velmora::font {
 namespace {
@@ -56,7 +56,7 @@ void FillSizeList(platform::WindowHandle dialog, const FontSettings& settings) {
 void OpenFontDialog(platform::WindowHandle dialog, FontSettings& settings) {
   platform::WindowHandle parent = platform::GetParent(dialog);
   platform::Surface* surface = platform::GetWindowSurface(parent);
-  shell::InitDialogScreen(dialog, shell::kFullScreenDialogFlags);
+  screen::InitDialogScreen(dialog, screen::kFullScreenDialogFlags);
 
   ResetFontFaceList(faceList);
   faceList.settings = &settings;
@@ -130,8 +130,8 @@ std::intptr_t FontDialogProc(platform::WindowHandle dialog, std::uint32_t messag
                      platform::HighWord(static_cast<platform::WParam>(lParam)));
       return 0;
     case platform::WM_ACTIVATE:
-      if (platform::LowWord(wParam) == platform::WA_ACTIVE && shell::taskbarWindow != nullptr) {
-        platform::ShowWindow(shell::taskbarWindow, platform::SW_HIDE);
+      if (platform::LowWord(wParam) == platform::WA_ACTIVE && screen::taskbarWindow != nullptr) {
+        platform::ShowWindow(screen::taskbarWindow, platform::SW_HIDE);
       }
       return 0;
     case platform::WM_COMMAND:

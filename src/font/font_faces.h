@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "platform/surface.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 namespace velmora::font {
 

@@ -10,10 +10,10 @@
 #include "index/index_view.h"
 #include "platform/message_box.h"
 #include "resources/messages.h"
-#include "shell/app_state.h"
-#include "shell/settings.h"
-#include "shell/settings_names.h"
-#include "shell/settings_store.h"
+#include "state/app_state.h"
+#include "state/alloc_or_abort.h"
+#include "state/settings_names.h"
+#include "state/settings_store.h"
 
 namespace velmora::index {
 namespace {

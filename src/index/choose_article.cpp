@@ -8,7 +8,7 @@
 #include "platform/dialog.h"
 #include "platform/window.h"
 #include "resources/ids.h"
-#include "shell/screen.h"
+#include "state/screen.h"
 #include "view/text_view.h"
 
 namespace velmora::index {
@@ -40,7 +40,7 @@ void OpenChooseArticle(platform::WindowHandle dialog) {
   UncoverArticle(state.view, state.result);
   SyncIndexScrollBar();
 
-  shell::InitDialogScreen(dialog, shell::kFullScreenDialogFlags);
+  screen::InitDialogScreen(dialog, screen::kFullScreenDialogFlags);
 }
 
 // WM_SIZE: the list laid out for the new size, keeping what the reader opened.
@@ -141,8 +141,8 @@ std::intptr_t ChooseArticleDialogProc(platform::WindowHandle dialog, std::uint32
       SizeChooseArticle(lParam);
       return 0;
     case platform::WM_ACTIVATE:
-      if (platform::LowWord(wParam) == platform::WA_ACTIVE && shell::taskbarWindow != nullptr) {
-        platform::ShowWindow(shell::taskbarWindow, platform::SW_HIDE);
+      if (platform::LowWord(wParam) == platform::WA_ACTIVE && screen::taskbarWindow != nullptr) {
+        platform::ShowWindow(screen::taskbarWindow, platform::SW_HIDE);
       }
       return 0;
     case platform::WM_PAINT:

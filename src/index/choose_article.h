@@ -10,7 +10,7 @@
 #include "platform/messages.h"
 #include "platform/surface.h"
 #include "platform/window_handle.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 namespace velmora::index {
 

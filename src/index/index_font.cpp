@@ -4,7 +4,7 @@
 
 #include "book/book_format.h"
 #include "index/index_view.h"
-#include "shell/settings.h"
+#include "state/alloc_or_abort.h"
 
 namespace velmora::index {
 namespace {

@@ -9,7 +9,7 @@
 #include "book/index_record.h"
 #include "index/index_internal.h"
 #include "index/index_view.h"
-#include "shell/settings.h"
+#include "state/alloc_or_abort.h"
 #include "view/text_view.h"
 
 namespace velmora::index {

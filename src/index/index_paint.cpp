@@ -5,7 +5,7 @@
 #include "book/book_format.h"
 #include "index/index_internal.h"
 #include "index/index_view.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "view/text_view.h"
 
 namespace velmora::index {

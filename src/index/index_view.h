@@ -9,7 +9,7 @@
 
 #include "platform/memory.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "view/text_view.h"
 
 namespace velmora::index {

@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
+
+#include "platform/dialog.h"
+#include "platform/menu.h"
 
 namespace velmora::platform {
 
@@ -30,7 +34,22 @@ struct ResourceEntry {
 
 // The bytes of resource `id` of `type`, or nothing when the program has no
 // such resource. The span stays valid for the life of the process.
+// The program's resource section is a library of its own (src/resources),
+// linked into every program beside a platform realisation; it defines the
+// lookups below.
 std::optional<std::span<const std::uint8_t>> FindResource(ResourceType type,
                                                           std::uint16_t id);
+
+// The user interface's resources as typed data. Each returns nullptr (or
+// empty) when the program has no such resource.
+const MenuTemplate* FindMenuTemplate(std::uint16_t id);
+const MenuBarTemplate* FindMenuBarTemplate(std::uint16_t id);
+std::u16string_view FindStringResource(std::uint16_t id);
+std::span<const Accelerator> FindAcceleratorTable(std::uint16_t id);
+const DialogTemplate* FindDialogTemplate(std::uint16_t id);
+
+// With a table, FindResource looks only there (a test book); without, it
+// looks in the compiled-in resources again.
+void SetResourceOverride(std::optional<std::span<const ResourceEntry>> table);
 
 }  // namespace velmora::platform

@@ -71,6 +71,13 @@ constexpr DialogTemplate kChooseSectionDialog{kDialogStyleStandard, 0, 160, 160,
 
 }  // namespace
 
+}  // namespace velmora::resources
+
+// The lookups that platform/resources.h declares.
+namespace velmora::platform {
+
+using namespace resources;
+
 const platform::DialogTemplate* FindDialogTemplate(std::uint16_t id) {
   switch (id) {
     case kDialogAbout:
@@ -84,4 +91,4 @@ const platform::DialogTemplate* FindDialogTemplate(std::uint16_t id) {
   }
 }
 
-}  // namespace velmora::resources
+}  // namespace velmora::platform

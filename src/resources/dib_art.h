@@ -1,7 +1,7 @@
 // Character art to device-independent bitmaps, at compile time: the program's
 // bitmaps and icon are drawn as rows of characters, one character a pixel,
-// and stored in the form platform/common/bitmap_resource.h reads (info
-// header, colour table, rows top-down, each padded to 4 bytes).
+// and stored in the bitmap resource form (platform/bitmap_format.h), rows
+// top-down.
 #pragma once
 
 #include <array>
@@ -9,13 +9,12 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/bitmap_format.h"
 #include "platform/surface.h"
 
 namespace velmora::resources {
 
-// Pixels of this colour in the tool bitmap and the icon are background: a
-// backend may show them as the surface behind the image (transparent).
-inline constexpr platform::Colour kImageBackgroundColour = 0x00C0C0C0;
+using platform::bitmap_format::kImageBackgroundColour;
 
 // One colour of an image and the character that paints it.
 struct Ink {
@@ -32,13 +31,7 @@ using Art = std::array<std::string_view, kHeight>;
 
 namespace dib {
 
-inline constexpr std::size_t kInfoHeaderSize = 40;
-inline constexpr std::size_t kTableEntrySize = 4;  // blue, green, red, unused
-inline constexpr std::size_t kRowAlignment = 4;
-
-constexpr std::size_t RowBytes(std::size_t width, std::size_t bits) {
-  return (width * bits + 8 * kRowAlignment - 1) / (8 * kRowAlignment) * kRowAlignment;
-}
+using namespace platform::bitmap_format;
 
 constexpr std::size_t StoredSize(std::size_t width, std::size_t height, std::size_t bits,
                                  std::size_t colours) {
@@ -91,13 +84,14 @@ consteval auto MakeDib(const Palette<kColours>& palette, Pixels pixels) {
   static_assert(kColours <= (std::size_t{1} << kBits));
   std::array<std::uint8_t, dib::StoredSize(kWidth, kHeight, kBits, kColours)> out{};
   const std::size_t rowBytes = dib::RowBytes(kWidth, kBits);
-  dib::Put(out, 0, dib::kInfoHeaderSize, 4);
-  dib::Put(out, 4, kWidth, 4);
-  dib::Put(out, 8, static_cast<std::uint32_t>(-static_cast<std::int32_t>(kHeight)), 4);  // top-down
-  dib::Put(out, 12, 1, 2);                     // planes
-  dib::Put(out, 14, kBits, 2);
-  dib::Put(out, 20, rowBytes * kHeight, 4);    // image size
-  dib::Put(out, 32, kColours, 4);              // colours in the table
+  dib::Put(out, dib::kHeaderSizeAt, dib::kInfoHeaderSize, 4);
+  dib::Put(out, dib::kWidthAt, kWidth, 4);
+  dib::Put(out, dib::kHeightAt, static_cast<std::uint32_t>(-static_cast<std::int32_t>(kHeight)),
+           4);  // top-down
+  dib::Put(out, dib::kPlanesAt, 1, 2);
+  dib::Put(out, dib::kBitsAt, kBits, 2);
+  dib::Put(out, dib::kImageSizeAt, rowBytes * kHeight, 4);
+  dib::Put(out, dib::kColoursUsedAt, kColours, 4);
   std::size_t at = dib::kInfoHeaderSize;
   for (const Ink& ink : palette) {
     out[at++] = (ink.colour >> 16) & 0xFF;

@@ -71,6 +71,13 @@ constexpr std::array<Accelerator, 7> kMainAccelerators{{
 
 }  // namespace
 
+}  // namespace velmora::resources
+
+// The lookups that platform/resources.h declares.
+namespace velmora::platform {
+
+using namespace resources;
+
 const platform::MenuTemplate* FindMenuTemplate(std::uint16_t id) {
   return id == kMenuMain ? &kMainMenu : nullptr;
 }
@@ -95,4 +102,4 @@ std::span<const Accelerator> FindAcceleratorTable(std::uint16_t id) {
   return {};
 }
 
-}  // namespace velmora::resources
+}  // namespace velmora::platform

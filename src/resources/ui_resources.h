@@ -13,15 +13,8 @@
 
 namespace velmora::resources {
 
-// Each returns nullptr (or empty) when the program has no such resource.
-const platform::MenuTemplate* FindMenuTemplate(std::uint16_t id);
-const platform::MenuBarTemplate* FindMenuBarTemplate(std::uint16_t id);
-std::u16string_view FindStringResource(std::uint16_t id);
-std::span<const platform::Accelerator> FindAcceleratorTable(std::uint16_t id);
-const platform::DialogTemplate* FindDialogTemplate(std::uint16_t id);
-
 // The bitmaps and the icon, drawn for this program (device-independent
-// bitmaps as platform/common/bitmap_resource.h reads them).
+// bitmaps as platform/bitmap_format.h).
 std::span<const platform::ResourceEntry> ImageResources();
 
 }  // namespace velmora::resources

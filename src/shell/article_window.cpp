@@ -6,7 +6,7 @@
 #include "platform/message_box.h"
 #include "platform/window.h"
 #include "resources/messages.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "view/paint.h"
 #include "view/scroll.h"
 #include "view/text_view.h"

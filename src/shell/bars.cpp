@@ -5,7 +5,7 @@
 #include "platform/window.h"
 #include "resources/ids.h"
 #include "resources/toolbar.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 namespace velmora::shell {
 namespace {

@@ -6,7 +6,7 @@
 #include "platform/window.h"
 #include "resources/ids.h"
 #include "shell/about_dialog.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "shell/bars.h"
 #include "shell/navigation.h"
 #include "shell/update_check.h"

@@ -3,13 +3,13 @@
 #include "platform/shell.h"
 #include "platform/window.h"
 #include "shell/about_dialog.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "shell/article_window.h"
 #include "shell/bars.h"
 #include "shell/commands.h"
 #include "shell/reading_input.h"
-#include "shell/screen.h"
-#include "shell/settings.h"
+#include "state/screen.h"
+#include "shell/start_and_exit.h"
 #include "view/scroll.h"
 
 namespace velmora::shell {
@@ -45,7 +45,7 @@ void OnDestroy(WindowHandle window) {
     platform::DestroyWindow(appState.barWindow);
     appState.barWindow = nullptr;
   }
-  settings::SaveSettingsAndQuit();
+  SaveSettingsAndQuit();
   appState.mainWindow = nullptr;
 }
 
@@ -55,7 +55,7 @@ LResult OnActivate(WindowHandle window, WParam wParam, LParam lParam) {
   }
   if (platform::LowWord(wParam) != platform::WA_INACTIVE) {
     platform::ShellFullScreen(window,
-                              deviceOptions.fullScreen != 0 ? kFullScreenHides : kWindowedHides);
+                              deviceOptions.fullScreen != 0 ? screen::kFullScreenHides : kWindowedHides);
   }
   return kHandled;
 }

@@ -4,10 +4,10 @@
 
 #include "book/record.h"
 #include "resources/article_count.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "shell/article_window.h"
 #include "shell/bars.h"
-#include "shell/settings.h"
+#include "state/settings.h"
 #include "view/text_view.h"
 
 namespace velmora::shell {

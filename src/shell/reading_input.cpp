@@ -1,7 +1,7 @@
 #include "shell/reading_input.h"
 
 #include "platform/window.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "shell/navigation.h"
 #include "view/scroll.h"
 #include "view/text_view.h"

@@ -6,11 +6,11 @@
 #include "platform/shell.h"
 #include "platform/window.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "shell/main_window.h"
-#include "shell/screen.h"
-#include "shell/settings.h"
-#include "shell/state_shares.h"
+#include "state/screen.h"
+#include "state/settings.h"
+#include "shell/start_and_exit.h"
 #include "view/text_view.h"
 
 namespace velmora::shell {
@@ -47,8 +47,8 @@ void HandOverToRunningCopy(platform::RunningCopy* copy) {
 }
 
 void RestoreTaskbar() {
-  if (taskbarWindow != nullptr && taskbar_was_visible) {
-    platform::ShowWindow(taskbarWindow, platform::SW_SHOW);
+  if (screen::taskbarWindow != nullptr && taskbar_was_visible) {
+    platform::ShowWindow(screen::taskbarWindow, platform::SW_SHOW);
   }
 }
 
@@ -66,7 +66,7 @@ WindowHandle CreateMainWindow() {
 // left, right and bottom edges.
 void CoverTaskbarStrip(WindowHandle window) {
   const platform::Rect rect = platform::GetWindowRect(window);
-  platform::ShellFullScreen(window, kFullScreenHides);
+  platform::ShellFullScreen(window, screen::kFullScreenHides);
   platform::MoveWindow(window, rect.left, 0, rect.right - rect.left, rect.bottom, false);
 }
 
@@ -93,9 +93,8 @@ WindowHandle StartInstance(int showCommand) {
     HandOverToRunningCopy(copy);
     return nullptr;
   }
-  if (taskbarWindow != nullptr) platform::ShowWindow(taskbarWindow, platform::SW_HIDE);
-  InstallShellStateShares();
-  settings::LoadSettings();
+  if (screen::taskbarWindow != nullptr) platform::ShowWindow(screen::taskbarWindow, platform::SW_HIDE);
+  LoadSettings();
   settings::SetCurrentArticle(kKeepStoredArticle);
   RegisterMainWindowClass();
   WindowHandle window = CreateMainWindow();
@@ -114,11 +113,11 @@ WindowHandle StartInstance(int showCommand) {
 
 int EntryRoutine(int showCommand) {
   ResetAppState();
-  taskbarWindow = nullptr;
+  screen::taskbarWindow = nullptr;
   taskbar_was_visible = false;
   settings::ReadDeviceOptions();
-  if (deviceOptions.fullScreen != 0) taskbarWindow = platform::FindTaskbarWindow();
-  if (taskbarWindow != nullptr) taskbar_was_visible = platform::IsWindowVisible(taskbarWindow);
+  if (deviceOptions.fullScreen != 0) screen::taskbarWindow = platform::FindTaskbarWindow();
+  if (screen::taskbarWindow != nullptr) taskbar_was_visible = platform::IsWindowVisible(screen::taskbarWindow);
   if (StartInstance(showCommand) == nullptr) return kNoWindowExitCode;
   platform::LoadAccelerators(resources::kAcceleratorTable);
   const int exitCode = platform::RunMessageLoop();

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "platform/window.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "view/paint.h"
 
 namespace velmora::view {

@@ -1,7 +1,7 @@
 #include <cstring>
 
 #include "book/letters.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "view/text_view.h"
 
 namespace velmora::view {

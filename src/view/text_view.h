@@ -8,7 +8,7 @@
 
 #include "platform/memory.h"
 #include "platform/surface.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 namespace velmora::view {
 

@@ -10,7 +10,7 @@
 #include "book/book_format.h"
 #include "platform/headless/headless.h"
 #include "platform/memory.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 namespace velmora::book {
 namespace {

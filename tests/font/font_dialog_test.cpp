@@ -16,7 +16,7 @@
 #include "resources/control_ids.h"
 #include "resources/ids.h"
 #include "resources/ui_resources.h"
-#include "shell/screen.h"
+#include "state/screen.h"
 
 namespace velmora::font {
 namespace {
@@ -209,7 +209,7 @@ TEST_F(FontDialogTest, OpeningSizesTheDialogToTheScreenAndPlacesTheControls) {
     const auto& calls = headless::ShellCalls();
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.front().kind, headless::ShellCallKind::kInitDialog);
-    EXPECT_EQ(calls.front().flags, shell::kFullScreenDialogFlags | platform::SHIDIF_DONEBUTTON);
+    EXPECT_EQ(calls.front().flags, screen::kFullScreenDialogFlags | platform::SHIDIF_DONEBUTTON);
     const auto faces = headless::DescribeWindow(platform::GetDlgItem(dialog, kIdcFaceList));
     ASSERT_TRUE(faces.has_value());
     // The owner's 240 x 320: the face list is 143 x 197 at 7, 7.
@@ -341,25 +341,25 @@ TEST_F(FontDialogTest, ActivationHidesTheTaskbarInFullScreenMode) {
   };
   for (const Case c : {Case{platform::WA_ACTIVE, true}, Case{platform::WA_CLICKACTIVE, false}}) {
     SCOPED_TRACE(c.state);
-    shell::taskbarWindow = headless::SimulateTaskbar(true);
+    screen::taskbarWindow = headless::SimulateTaskbar(true);
     FontSettings settings = Settings(u"Tahoma", 12, 1488);
     Run(settings, [&](WindowHandle dialog) {
       EXPECT_EQ(platform::SendMessage(dialog, platform::WM_ACTIVATE, c.state, 0), 0);
-      EXPECT_EQ(platform::IsWindowVisible(shell::taskbarWindow), !c.hidden);
+      EXPECT_EQ(platform::IsWindowVisible(screen::taskbarWindow), !c.hidden);
     });
-    shell::taskbarWindow = nullptr;
+    screen::taskbarWindow = nullptr;
   }
 }
 
 TEST(FontDialogTemplate, HoldsNoButtonFor97) {
-  const platform::DialogTemplate* font = FindDialogTemplate(kDialogFont);
+  const platform::DialogTemplate* font = platform::FindDialogTemplate(kDialogFont);
   ASSERT_NE(font, nullptr);
   EXPECT_EQ(font->controls.size(), 5u);
   for (const platform::ControlTemplate& control : font->controls) {
     EXPECT_NE(control.id, kIdcBase97);
   }
-  EXPECT_EQ(FindDialogTemplate(kDialogChooseArticle)->controls.size(), 0u);
-  EXPECT_EQ(FindDialogTemplate(kDialogFont + 1), nullptr);
+  EXPECT_EQ(platform::FindDialogTemplate(kDialogChooseArticle)->controls.size(), 0u);
+  EXPECT_EQ(platform::FindDialogTemplate(kDialogFont + 1), nullptr);
 }
 
 TEST(FontDialogRun, WithoutARecordNothingOpens) {

@@ -21,10 +21,10 @@
 #include "resources/article_count.h"
 #include "resources/ids.h"
 #include "resources/messages.h"
-#include "shell/app_state.h"
-#include "shell/settings_names.h"
+#include "state/app_state.h"
+#include "state/settings_names.h"
 #include "tests/integration/program_fixture.h"
-#include "tests/shell/stored_values.h"
+#include "tests/support/stored_values.h"
 #include "tests/support/test_book.h"
 
 namespace velmora::test {

@@ -14,7 +14,7 @@
 #include "platform/window.h"
 #include "resources/article_count.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "tests/integration/program_fixture.h"
 #include "tests/support/test_book.h"
 

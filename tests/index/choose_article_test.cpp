@@ -17,8 +17,8 @@
 #include "platform/shell.h"
 #include "platform/window.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
-#include "shell/screen.h"
+#include "state/app_state.h"
+#include "state/screen.h"
 #include "tests/support/test_book.h"
 
 namespace velmora::index {
@@ -68,7 +68,7 @@ class ChooseArticleTest : public ::testing::Test {
   }
   void TearDown() override {
     headless::DestroyTestWindow(owner_);
-    shell::taskbarWindow = nullptr;
+    screen::taskbarWindow = nullptr;
   }
 
   // The book's index record holds `entries`; the owner's client is
@@ -120,7 +120,7 @@ TEST_F(ChooseArticleTest, OpensFullScreenWithTheCurrentArticleUncovered) {
   for (const headless::ShellCall& call : headless::ShellCalls()) {
     if (call.kind != headless::ShellCallKind::kInitDialog) continue;
     initialised = true;
-    EXPECT_EQ(call.flags, shell::kFullScreenDialogFlags | platform::SHIDIF_DONEBUTTON);
+    EXPECT_EQ(call.flags, screen::kFullScreenDialogFlags | platform::SHIDIF_DONEBUTTON);
   }
   EXPECT_TRUE(initialised);
 }
@@ -275,12 +275,12 @@ TEST_F(ChooseArticleTest, ASizeChangeThatFitsTheWholeListScrollsToItsTop) {
 
 TEST_F(ChooseArticleTest, ActivationHidesTheTaskbarAgain) {
   Prepare(Book());
-  shell::taskbarWindow = headless::SimulateTaskbar(true);
+  screen::taskbarWindow = headless::SimulateTaskbar(true);
   Run(2, [](WindowHandle dialog) {
     platform::SendMessage(dialog, platform::WM_ACTIVATE, platform::WA_CLICKACTIVE, 0);
-    EXPECT_TRUE(platform::IsWindowVisible(shell::taskbarWindow));
+    EXPECT_TRUE(platform::IsWindowVisible(screen::taskbarWindow));
     platform::SendMessage(dialog, platform::WM_ACTIVATE, platform::WA_ACTIVE, 0);
-    EXPECT_FALSE(platform::IsWindowVisible(shell::taskbarWindow));
+    EXPECT_FALSE(platform::IsWindowVisible(screen::taskbarWindow));
   });
 }
 

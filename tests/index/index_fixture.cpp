@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 namespace velmora::index {
 

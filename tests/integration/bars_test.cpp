@@ -11,8 +11,8 @@
 #include "platform/shell.h"
 #include "platform/window.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
-#include "shell/settings_names.h"
+#include "state/app_state.h"
+#include "state/settings_names.h"
 #include "tests/integration/program_fixture.h"
 
 namespace velmora::test {

@@ -14,9 +14,9 @@
 #include "platform/window.h"
 #include "resources/ids.h"
 #include "resources/ui_resources.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "shell/commands.h"
-#include "shell/settings_names.h"
+#include "state/settings_names.h"
 #include "tests/integration/program_fixture.h"
 
 namespace velmora::test {
@@ -128,7 +128,7 @@ TEST_F(CommandsTest, AcceleratorsSendTheCommandsTheMenuNames) {
   // Each caption's key name, by command.
   std::vector<std::pair<std::u16string, std::uint16_t>> captions;
   for (const platform::PopupTemplate& popup :
-       resources::FindMenuTemplate(resources::kMenuMain)->popups) {
+       platform::FindMenuTemplate(resources::kMenuMain)->popups) {
     for (const platform::MenuItemTemplate& item : popup.items) {
       const std::size_t tab = item.caption.find(u'\b');
       if (tab != std::u16string_view::npos) {

@@ -10,8 +10,8 @@
 #include "platform/headless/headless.h"
 #include "platform/messages.h"
 #include "platform/shell.h"
-#include "shell/screen.h"
-#include "shell/settings_names.h"
+#include "state/screen.h"
+#include "state/settings_names.h"
 #include "tests/integration/program_fixture.h"
 
 namespace velmora::test {
@@ -27,7 +27,7 @@ std::optional<platform::Rect> placed;
 std::intptr_t ScreenDialogProc(platform::WindowHandle dialog, std::uint32_t message,
                                platform::WParam, platform::LParam) {
   if (message != platform::WM_INITDIALOG) return 0;
-  shell::InitDialogScreen(dialog, shell::kFullScreenDialogFlags);
+  screen::InitDialogScreen(dialog, screen::kFullScreenDialogFlags);
   placed = headless::DescribeWindow(dialog)->place;
   return 1;
 }

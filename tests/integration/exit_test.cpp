@@ -6,10 +6,10 @@
 #include "platform/registry.h"
 #include "platform/window.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
-#include "shell/settings_names.h"
+#include "state/app_state.h"
+#include "state/settings_names.h"
 #include "tests/integration/program_fixture.h"
-#include "tests/shell/stored_values.h"
+#include "tests/support/stored_values.h"
 
 namespace velmora::test {
 namespace {

@@ -5,8 +5,8 @@
 #include "platform/headless/headless.h"
 #include "platform/messages.h"
 #include "platform/shell.h"
-#include "shell/app_state.h"
-#include "shell/settings_names.h"
+#include "state/app_state.h"
+#include "state/settings_names.h"
 #include "tests/integration/program_fixture.h"
 
 namespace velmora::test {

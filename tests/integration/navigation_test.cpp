@@ -8,8 +8,8 @@
 #include "resources/article_count.h"
 #include "resources/ids.h"
 #include "resources/messages.h"
-#include "shell/app_state.h"
-#include "shell/settings_names.h"
+#include "state/app_state.h"
+#include "state/settings_names.h"
 #include "tests/integration/program_fixture.h"
 
 namespace velmora::test {

@@ -12,12 +12,12 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "resources/ids.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "shell/main_window.h"
-#include "shell/settings_names.h"
+#include "state/settings_names.h"
 #include "shell/startup.h"
 #include "tests/integration/program_fixture.h"
-#include "tests/shell/stored_values.h"
+#include "tests/support/stored_values.h"
 #include "tests/support/test_environment.h"
 
 namespace velmora::test {

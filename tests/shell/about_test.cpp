@@ -173,7 +173,7 @@ TEST_F(AboutTest, LinkButtonDrawsItsCaptionInBlueOnNoBackground) {
 
 TEST_F(AboutTest, AMissingLinkButtonMakesNoFont) {
   // A template whose link button is missing: nothing to size, nothing made.
-  const platform::DialogTemplate* about = resources::FindDialogTemplate(resources::kDialogAbout);
+  const platform::DialogTemplate* about = platform::FindDialogTemplate(resources::kDialogAbout);
   ASSERT_NE(about, nullptr);
   const platform::DialogTemplate bare{about->style,    about->exStyle,   about->width,
                                       about->height,   about->caption,   about->fontName,

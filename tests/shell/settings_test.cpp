@@ -1,6 +1,6 @@
 // The state at start and exit: LoadSettings, SaveSettingsAndQuit and their
 // guards, SetCurrentArticle, AllocOrAbort and the device options.
-#include "shell/settings.h"
+#include "shell/start_and_exit.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +14,19 @@
 #include "platform/headless/headless.h"
 #include "platform/message_box.h"
 #include "resources/messages.h"
-#include "shell/app_state.h"
-#include "shell/settings_names.h"
-#include "shell/settings_store.h"
-#include "tests/shell/stored_values.h"
+#include "state/alloc_or_abort.h"
+#include "state/app_state.h"
+#include "state/settings.h"
+#include "state/settings_names.h"
+#include "state/settings_store.h"
+#include "tests/support/stored_values.h"
+#include "view/text_view.h"
 
 namespace velmora::settings {
 namespace {
+
+using shell::LoadSettings;
+using shell::SaveSettingsAndQuit;
 
 using platform::kRegBinary;
 using platform::kRegDword;
@@ -30,61 +36,37 @@ using test::DwordValue;
 
 constexpr std::u16string_view kModule = u"/opt/velmora/bin/velmora";
 
-// --- Stand-ins for the article view's and the bookmarks' shares ------------
+// --- The article view and the bookmarks as start and exit find them --------
 
-std::vector<std::string> calls;
-std::uint16_t viewTopRow = 0;
-char standInView;  // the address stands for the article view; never looked into
-bool allocateWhileSaving = false;
+platform::Surface* surface = nullptr;
 
-void RecordCall(const char* name) { calls.emplace_back(name); }
+// A real article view whose top row is `topRow`, as the main window holds it.
+void GiveArticleView(std::uint16_t topRow = 0) {
+  const platform::Rect rect{0, 0, 200, 200};
+  appState.articleView = view::CreateTextView(surface, &rect, appState.fontSettings, 16);
+  ASSERT_NE(appState.articleView, nullptr);
+  appState.articleView->topRow = topRow;
+}
 
-void LoadGlyphs() { RecordCall("loadGlyphs"); }
-void DeleteGlyphs() { RecordCall("deleteGlyphs"); }
-std::uint16_t ArticleViewTopRow() {
-  RecordCall("articleViewTopRow");
-  return viewTopRow;
-}
-void DestroyArticleView() {
-  RecordCall("destroyArticleView");
-  appState.articleView = nullptr;
-}
-// Bookmarks as their subsystem keeps them: the stored list, or none, which
-// is stored as a lone terminator.
-void LoadBookmarks() {
-  RecordCall("loadBookmarks");
-  std::uint32_t count = 0;
-  platform::HeapBuffer stored = ReadSizedBinaryValue(kBookmarks, {}, &count);
-  if (!stored || count < 2) return;
-  appState.bookmarkCount = static_cast<std::uint16_t>(count / 2 - 1);
-  appState.bookmarkList.reset(reinterpret_cast<std::uint16_t*>(stored.data.release()));
-}
-void SaveAndFreeBookmarks() {
-  RecordCall("saveAndFreeBookmarks");
-  if (allocateWhileSaving) AllocOrAbort(8);
-  const std::uint16_t none = 0;
-  const std::uint16_t* list = appState.bookmarkList ? appState.bookmarkList.get() : &none;
-  WriteBinaryValue(kBookmarks, list, (appState.bookmarkCount + 1u) * 2);
-  appState.bookmarkList.reset();
-  appState.bookmarkCount = 0;
+bool GlyphsHeld() {
+  return std::any_of(std::begin(appState.glyphs), std::end(appState.glyphs),
+                     [](platform::Bitmap* glyph) { return glyph != nullptr; });
 }
 
 class Settings : public ::testing::Test {
  protected:
-  void SetUp() override {
-    calls.clear();
-    viewTopRow = 0;
-    allocateWhileSaving = false;
-    InstallStateShares({LoadGlyphs, DeleteGlyphs, LoadBookmarks, ArticleViewTopRow,
-                        DestroyArticleView, SaveAndFreeBookmarks});
+  void SetUp() override { surface = platform::headless::CreateTestSurface(200, 200); }
+  void TearDown() override {
+    if (appState.articleView != nullptr) view::DestroyTextView(appState.articleView, true);
+    appState.articleView = nullptr;
+    platform::headless::DestroyTestSurface(surface);
+    SetOutOfMemoryHandler(nullptr);
   }
-  void TearDown() override { InstallStateShares({}); }
 
   // A new process on the same settings file.
   static void Restart() {
     platform::headless::ResetAll();
     ResetAppState();
-    calls.clear();
   }
 
   // A new process on an empty settings file.
@@ -98,10 +80,6 @@ class Settings : public ::testing::Test {
     test::StoredKey values = test::ReadStoredKey(ProgramKey);
     values.erase(std::string(kProgramPath));
     return values;
-  }
-
-  static int Count(const char* call) {
-    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
   }
 };
 
@@ -219,8 +197,7 @@ TEST_F(Settings, ExitWritesTheStateAndAFreshStartReadsItBack) {
   std::memcpy(appState.searchPattern, "shlm", 5);
   appState.appFlags = 0x2AAA5A3F;  // bits that nothing interprets among them
   SetCurrentArticle(42);
-  appState.articleView = reinterpret_cast<view::TextView*>(&standInView);
-  viewTopRow = 7;
+  GiveArticleView(7);
   SaveSettingsAndQuit();
 
   test::StoredKey expected = {
@@ -288,14 +265,18 @@ TEST_F(Settings, ProgramPathIsWrittenAtStartWhenThePlatformKnowsIt) {
   }
 }
 
-TEST_F(Settings, StartAndExitRunTheSharesInTheirPlaces) {
+TEST_F(Settings, StartLoadsTheGlyphsAndBookmarksAndExitReleasesThem) {
+  test::Store(ProgramKey, kBookmarks, kRegBinary, {5, 0, 9, 0, 0, 0});
   LoadSettings();
-  EXPECT_EQ(calls, (std::vector<std::string>{"loadGlyphs", "loadBookmarks"}));
-  calls.clear();
-  appState.articleView = reinterpret_cast<view::TextView*>(&standInView);
+  EXPECT_TRUE(GlyphsHeld());
+  EXPECT_EQ(appState.bookmarkCount, 2);
+  GiveArticleView(3);
   SaveSettingsAndQuit();
-  EXPECT_EQ(calls, (std::vector<std::string>{"deleteGlyphs", "articleViewTopRow",
-                                             "destroyArticleView", "saveAndFreeBookmarks"}));
+  EXPECT_FALSE(GlyphsHeld());
+  EXPECT_EQ(appState.articleView, nullptr);
+  EXPECT_FALSE(appState.bookmarkList);
+  EXPECT_EQ(platform::RegistryRead(ProgramKey, kLastPosition), DwordValue(3));
+  EXPECT_EQ(platform::RegistryRead(ProgramKey, kBookmarks)->data, (Bytes{5, 0, 9, 0, 0, 0}));
 }
 
 TEST_F(Settings, SetCurrentArticleResetsThePositionOnlyOnAChange) {
@@ -335,7 +316,7 @@ TEST_F(Settings, AllocOrAbortGivesABlockOrReportsSavesAndQuits) {
   EXPECT_EQ(box.caption, u"Error");
   EXPECT_EQ(box.style, platform::kMbIconHand);
   EXPECT_EQ(platform::RegistryRead(ProgramKey, kFlags)->data, test::Dword(0x40)) << "saved";
-  EXPECT_EQ(Count("saveAndFreeBookmarks"), 1);
+  EXPECT_TRUE(platform::RegistryRead(ProgramKey, kBookmarks)) << "bookmarks saved";
   EXPECT_EQ(platform::headless::PostedQuit(), 0);
 }
 
@@ -361,12 +342,11 @@ TEST_F(Settings, ALoadCutShortByTheHeapOverwritesNothing) {
     LoadSettings();
     platform::headless::ResetHeapFaults();
     SetCurrentArticle(0);
-    appState.articleView = reinterpret_cast<view::TextView*>(&standInView);
+    GiveArticleView();
     SaveSettingsAndQuit();  // the window's destruction after the report
 
     EXPECT_EQ(StoredProgramValues(), before);
-    EXPECT_EQ(Count("saveAndFreeBookmarks"), 0);
-    EXPECT_EQ(Count("destroyArticleView"), 1) << "the view is still released";
+    EXPECT_EQ(appState.articleView, nullptr) << "the view is still released";
     ASSERT_FALSE(platform::headless::MessageBoxCalls().empty());
     EXPECT_EQ(platform::headless::MessageBoxCalls()[0].text, resources::kMsgNotEnoughMemory);
     EXPECT_EQ(platform::headless::PostedQuit(), 0);
@@ -402,26 +382,12 @@ TEST_F(Settings, ASecondExitLeavesTheValuesOfTheFirst) {
   // The state left behind changes before the window is destroyed.
   appState.appFlags = 0x80;
   SetCurrentArticle(9);
-  appState.articleView = reinterpret_cast<view::TextView*>(&standInView);
+  GiveArticleView();
   SaveSettingsAndQuit();
   EXPECT_EQ(StoredProgramValues(), first);
   EXPECT_EQ(first["Bookmarks"].data, (Bytes{5, 0, 9, 0, 0, 0}));
-  EXPECT_EQ(Count("saveAndFreeBookmarks"), 1);
-  EXPECT_EQ(Count("destroyArticleView"), 1);
+  EXPECT_EQ(appState.articleView, nullptr);
   EXPECT_EQ(platform::headless::PostedQuit(), 0);
-}
-
-TEST_F(Settings, AnAllocationFailingDuringTheExitDoesNotStartItAgain) {
-  LoadSettings();
-  appState.articleView = reinterpret_cast<view::TextView*>(&standInView);
-  allocateWhileSaving = true;
-  platform::headless::FailHeapAfter(0);
-  SaveSettingsAndQuit();
-  EXPECT_EQ(platform::headless::MessageBoxCalls().size(), 1u);
-  EXPECT_EQ(Count("deleteGlyphs"), 1);
-  EXPECT_EQ(Count("destroyArticleView"), 1);
-  EXPECT_EQ(Count("saveAndFreeBookmarks"), 1);
-  EXPECT_EQ(platform::RegistryRead(ProgramKey, kBookmarks)->data, (Bytes{0, 0}));
 }
 
 TEST_F(Settings, ReadProgramValuesOnlyReads) {
@@ -431,7 +397,8 @@ TEST_F(Settings, ReadProgramValuesOnlyReads) {
   EXPECT_EQ(appState.currentArticle, 12);
   EXPECT_EQ(appState.appFlags, kDefaultAppFlags);
   EXPECT_EQ(test::ReadStoredKey(ProgramKey), before) << "no \"Program Path\" either";
-  EXPECT_TRUE(calls.empty());
+  EXPECT_FALSE(GlyphsHeld());
+  EXPECT_EQ(appState.bookmarkCount, 0);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/headless/headless.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 namespace velmora::test {
 namespace {

@@ -6,7 +6,7 @@
 #include "book/record.h"
 #include "platform/headless/headless.h"
 #include "resources/article_count.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "view/text_view.h"
 
 namespace velmora::view {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless/headless.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "view/scroll.h"
 #include "view_fixture.h"
 

@@ -5,7 +5,7 @@
 
 #include "book/book_format.h"
 #include "book/letters.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 #include "view_fixture.h"
 
 namespace velmora::view {

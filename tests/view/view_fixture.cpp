@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "book/book_format.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
 namespace velmora::view {
 

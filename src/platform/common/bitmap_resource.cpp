@@ -2,18 +2,12 @@
 
 #include <cstddef>
 
+#include "platform/bitmap_format.h"
+
 namespace velmora::platform {
 namespace {
 
-constexpr std::size_t kInfoHeaderSize = 40;
-constexpr std::size_t kWidthAt = 4;
-constexpr std::size_t kHeightAt = 8;
-constexpr std::size_t kPlanesAt = 12;
-constexpr std::size_t kBitsAt = 14;
-constexpr std::size_t kCompressionAt = 16;
-constexpr std::size_t kColoursUsedAt = 32;
-constexpr std::size_t kTableEntrySize = 4;
-constexpr std::size_t kRowAlignment = 4;
+using namespace bitmap_format;
 
 std::uint32_t Read16(std::span<const std::uint8_t> d, std::size_t at) {
   return static_cast<std::uint32_t>(d[at] | (d[at + 1] << 8));
@@ -34,7 +28,7 @@ bool PaletteBits(std::uint32_t bits) { return bits == 1 || bits == 4 || bits == 
 
 std::optional<DecodedBitmap> DecodeBitmapResource(std::span<const std::uint8_t> data) {
   if (data.size() < kInfoHeaderSize) return std::nullopt;
-  const std::size_t headerSize = Read32(data, 0);
+  const std::size_t headerSize = Read32(data, kHeaderSizeAt);
   if (headerSize < kInfoHeaderSize || headerSize > data.size()) return std::nullopt;
   const auto width = static_cast<std::int32_t>(Read32(data, kWidthAt));
   const auto rawHeight = static_cast<std::int32_t>(Read32(data, kHeightAt));
@@ -57,8 +51,7 @@ std::optional<DecodedBitmap> DecodeBitmapResource(std::span<const std::uint8_t> 
   }
   const std::size_t tableAt = headerSize;
   const std::size_t pixelsAt = tableAt + tableEntries * kTableEntrySize;
-  const std::size_t rowBytes = (static_cast<std::size_t>(width) * bits + 8 * kRowAlignment - 1) /
-                               (8 * kRowAlignment) * kRowAlignment;
+  const std::size_t rowBytes = RowBytes(static_cast<std::size_t>(width), bits);
   if (pixelsAt > data.size() ||
       (data.size() - pixelsAt) / rowBytes < static_cast<std::size_t>(height)) {
     return std::nullopt;

@@ -1,11 +1,4 @@
-// The stored form of a bitmap resource: a device-independent bitmap as a
-// resource section keeps it, without a file header. An info header of 40 or
-// more bytes, little-endian: header size (4), width (4), height (4; positive:
-// rows bottom-up, negative: top-down), planes (2) = 1, bits per pixel (2: 1,
-// 4, 8, 24 or 32), compression (4) = 0, image size and resolutions (12, not
-// read), colour count (4; 0: 2^bits), important colours (4, not read). Then,
-// for 1 to 8 bits, the colour table (blue, green, red, unused per entry);
-// then the rows, each padded to a multiple of 4 bytes.
+// Decoding of bitmap resources (their layout: platform/bitmap_format.h).
 #pragma once
 
 #include <cstdint>

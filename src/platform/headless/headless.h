@@ -202,7 +202,7 @@ WindowHandle FocusedWindow();
 
 // --- Dialogs ----------------------------------------------------------------
 // DialogBoxParam builds the dialog from its template (found first among the
-// templates installed below, then through resources::FindDialogTemplate):
+// templates installed below, then through platform::FindDialogTemplate):
 // its client size and its controls' places are the template's dialog units
 // times kDialogUnitX / kDialogUnitY pixels (MapDialogRect likewise), its
 // place starts at the owner's place's origin. Then, in order: WM_INITDIALOG

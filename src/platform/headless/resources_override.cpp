@@ -1,5 +1,5 @@
-#include "platform/common/resource_tables.h"
 #include "platform/headless/headless.h"
+#include "platform/resources.h"
 
 namespace velmora::platform::headless {
 

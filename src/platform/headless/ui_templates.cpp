@@ -5,7 +5,7 @@
 
 #include "platform/headless/headless.h"
 #include "platform/headless/internal.h"
-#include "resources/ui_resources.h"
+#include "platform/resources.h"
 
 namespace velmora::platform {
 namespace {
@@ -27,19 +27,19 @@ Found Installed(const std::map<std::uint16_t, Found>& installed, std::uint16_t i
 namespace headless {
 
 const DialogTemplate* FindDialog(std::uint16_t id) {
-  return Installed(dialogs, id, resources::FindDialogTemplate);
+  return Installed(dialogs, id, platform::FindDialogTemplate);
 }
 
 const MenuTemplate* FindMenu(std::uint16_t id) {
-  return Installed(menus, id, resources::FindMenuTemplate);
+  return Installed(menus, id, platform::FindMenuTemplate);
 }
 
 const MenuBarTemplate* FindMenuBar(std::uint16_t id) {
-  return Installed(menu_bars, id, resources::FindMenuBarTemplate);
+  return Installed(menu_bars, id, platform::FindMenuBarTemplate);
 }
 
 std::span<const Accelerator> FindAccelerators(std::uint16_t id) {
-  return Installed(accelerators, id, resources::FindAcceleratorTable);
+  return Installed(accelerators, id, platform::FindAcceleratorTable);
 }
 
 void InstallDialogTemplate(std::uint16_t id, const DialogTemplate* dialogTemplate) {

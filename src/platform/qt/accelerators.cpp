@@ -4,7 +4,7 @@
 
 #include "platform/menu.h"
 #include "platform/qt/window_objects.h"
-#include "resources/ui_resources.h"
+#include "platform/resources.h"
 
 namespace velmora::platform {
 namespace {
@@ -17,7 +17,7 @@ std::span<const Accelerator> active_table;
 }  // namespace
 
 bool LoadAccelerators(std::uint16_t tableId) {
-  const std::span<const Accelerator> table = resources::FindAcceleratorTable(tableId);
+  const std::span<const Accelerator> table = platform::FindAcceleratorTable(tableId);
   if (table.empty()) return false;
   active_table = table;
   return true;

@@ -20,7 +20,7 @@
 #include "platform/dialog.h"
 #include "platform/qt/client_widget.h"
 #include "platform/qt/window_objects.h"
-#include "resources/ui_resources.h"
+#include "platform/resources.h"
 
 namespace velmora::platform {
 namespace {
@@ -225,7 +225,7 @@ void FreeDialog(Window* dialog) {
 
 std::intptr_t DialogBoxParam(std::uint16_t templateId, WindowHandle owner, DialogProc procedure,
                              LParam parameter) {
-  const DialogTemplate* dialogTemplate = resources::FindDialogTemplate(templateId);
+  const DialogTemplate* dialogTemplate = platform::FindDialogTemplate(templateId);
   if (dialogTemplate == nullptr || procedure == nullptr ||
       qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
     return -1;

@@ -17,7 +17,7 @@
 #include "platform/menu.h"
 #include "platform/qt/resource_images.h"
 #include "platform/qt/window_objects.h"
-#include "resources/ui_resources.h"
+#include "platform/resources.h"
 
 namespace velmora::platform {
 namespace {
@@ -135,7 +135,7 @@ WindowHandle CommandBarCreate(WindowHandle parent, std::uint16_t) {
 std::int32_t CommandBarHeight(WindowHandle bar) { return IsBar(bar) ? bar->widget->height() : 0; }
 
 bool CommandBarInsertMenubar(WindowHandle bar, std::uint16_t menuId) {
-  const MenuTemplate* menu = resources::FindMenuTemplate(menuId);
+  const MenuTemplate* menu = platform::FindMenuTemplate(menuId);
   if (!IsBar(bar) || bar->bar->menuBar == nullptr || menu == nullptr) return false;
   for (const PopupTemplate& popup : menu->popups) {
     QMenu* shown = bar->bar->menuBar->addMenu(ToQString(popup.caption));
@@ -149,15 +149,15 @@ MenuHandle CommandBarGetMenu(WindowHandle bar) {
 }
 
 WindowHandle CreateMenuBar(WindowHandle parent, std::uint16_t menuBarId) {
-  const MenuBarTemplate* menuBar = resources::FindMenuBarTemplate(menuBarId);
-  const MenuTemplate* menu = menuBar != nullptr ? resources::FindMenuTemplate(menuBar->menuId) : nullptr;
+  const MenuBarTemplate* menuBar = platform::FindMenuBarTemplate(menuBarId);
+  const MenuTemplate* menu = menuBar != nullptr ? platform::FindMenuTemplate(menuBar->menuId) : nullptr;
   if (!IsLive(parent) || parent->kind != WindowKind::kTopLevel || menu == nullptr) return nullptr;
   Window* bar = MakeBar(parent, true);
   QToolBar* tools = bar->bar->tools;
   for (const MenuBarButtonTemplate& button : menuBar->buttons) {
     if (button.subMenu >= menu->popups.size()) continue;
     auto* dropDown = new QToolButton(tools);
-    dropDown->setText(ToQString(resources::FindStringResource(button.stringId)));
+    dropDown->setText(ToQString(platform::FindStringResource(button.stringId)));
     dropDown->setToolButtonStyle(Qt::ToolButtonTextOnly);
     dropDown->setPopupMode(QToolButton::InstantPopup);
     dropDown->setFocusPolicy(Qt::NoFocus);

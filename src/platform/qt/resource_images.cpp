@@ -4,7 +4,7 @@
 
 #include "platform/common/bitmap_resource.h"
 #include "platform/qt/surface_objects.h"
-#include "resources/dib_art.h"
+#include "platform/bitmap_format.h"
 
 namespace velmora::platform {
 namespace {
@@ -26,7 +26,7 @@ QImage ResourceImage(ResourceType type, std::uint16_t id, ImageBackground backgr
   for (int y = 0; y < decoded->height; ++y) {
     for (int x = 0; x < decoded->width; ++x) {
       const Colour colour = decoded->pixels[y * decoded->width + x];
-      image.setPixelColor(x, y, transparent && colour == resources::kImageBackgroundColour
+      image.setPixelColor(x, y, transparent && colour == platform::bitmap_format::kImageBackgroundColour
                                     ? QColor(Qt::transparent)
                                     : ToQColor(colour));
     }

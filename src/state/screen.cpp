@@ -1,10 +1,10 @@
-#include "shell/screen.h"
+#include "state/screen.h"
 
 #include "platform/shell.h"
 #include "platform/window.h"
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
-namespace velmora::shell {
+namespace velmora::screen {
 
 platform::WindowHandle taskbarWindow = nullptr;
 
@@ -16,4 +16,4 @@ void InitDialogScreen(platform::WindowHandle dialog, std::uint32_t flags) {
   platform::MoveWindow(dialog, rect.left, 0, rect.right - rect.left, rect.bottom, false);
 }
 
-}  // namespace velmora::shell
+}  // namespace velmora::screen

@@ -1,12 +1,12 @@
-#include "shell/settings_store.h"
+#include "state/settings_store.h"
 
 #include <cstring>
 #include <optional>
 #include <vector>
 
 #include "platform/registry.h"
-#include "shell/settings.h"
-#include "shell/settings_names.h"
+#include "state/alloc_or_abort.h"
+#include "state/settings_names.h"
 
 namespace velmora::settings {
 namespace {

@@ -1,6 +1,5 @@
 #include "platform/resources.h"
 
-#include "platform/common/resource_tables.h"
 #include "resources/all_resources.h"
 
 namespace velmora::platform {

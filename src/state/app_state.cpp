@@ -1,6 +1,6 @@
-#include "shell/app_state.h"
+#include "state/app_state.h"
 
-#include "shell/settings.h"
+#include "state/settings.h"
 
 namespace velmora {
 

@@ -1,5 +1,5 @@
 // Typed reads and writes of single values.
-#include "shell/settings_store.h"
+#include "state/settings_store.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include "platform/headless/headless.h"
 #include "platform/message_box.h"
 #include "resources/messages.h"
-#include "shell/settings_names.h"
-#include "tests/shell/stored_values.h"
+#include "state/settings_names.h"
+#include "tests/support/stored_values.h"
 
 namespace velmora::settings {
 namespace {

@@ -9,7 +9,7 @@
 #include "platform/shell.h"
 #include "platform/window_handle.h"
 
-namespace velmora::shell {
+namespace velmora::screen {
 
 // The platform's taskbar window: found at start-up in full-screen mode, none
 // otherwise. The Choose Article, search and font dialogs hide it again each
@@ -33,4 +33,4 @@ inline constexpr std::uint32_t kFullScreenDialogFlags =
 // was, keeping its other edges.
 void InitDialogScreen(platform::WindowHandle dialog, std::uint32_t flags);
 
-}  // namespace velmora::shell
+}  // namespace velmora::screen

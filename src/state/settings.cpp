@@ -1,29 +1,22 @@
-#include "shell/settings.h"
+#include "state/settings.h"
 
 #include <string>
 
 #include "platform/memory.h"
-#include "platform/message_box.h"
-#include "platform/message_loop.h"
 #include "platform/process.h"
-#include "resources/messages.h"
-#include "shell/app_state.h"
-#include "shell/settings_names.h"
-#include "shell/settings_store.h"
+#include "state/app_state.h"
+#include "state/settings_names.h"
+#include "state/settings_store.h"
 
 namespace velmora::settings {
 namespace {
 
-constexpr int kQuitExitCode = 0;
 constexpr std::uint16_t kFirstArticle = 1;
 
-StateShares shares;
-
-// How far LoadSettings got: only a finished load may be written back.
+// How far the load got: only a finished load may be written back.
 enum class LoadStage { kNotRun, kReading, kFinished, kCutShort };
 LoadStage load_stage = LoadStage::kNotRun;
-bool saved = false;   // SaveSettingsAndQuit has run in this process
-bool saving = false;  // SaveSettingsAndQuit is under way
+bool written = false;  // the one write of a process has been claimed
 
 // Copies a stored face name: up to its first zero unit, the end of the data
 // or 31 units, and always terminates it.
@@ -39,24 +32,7 @@ void CopyFaceName(const platform::HeapBuffer& data) {
   face[n] = 0;
 }
 
-void WriteState() {
-  const FontSettings& font = appState.fontSettings;
-  if (appState.searchPattern[0] != 0) WriteByteStringValue(kSearchString, appState.searchPattern);
-  if (font.faceName[0] != 0) WriteStringValue(kFontName, font.faceName);
-  if (font.size != 0) WriteDwordValue(kFontSize, static_cast<std::uint32_t>(font.size));
-  if (font.letterBase != 0) {
-    WriteDwordValue(kFontAsciiBase, static_cast<std::uint32_t>(font.letterBase));
-  }
-  if (appState.articleView != nullptr && shares.articleViewTopRow != nullptr) {
-    WriteDwordValue(kLastPosition, shares.articleViewTopRow());
-  }
-  WriteDwordValue(kFlags, appState.appFlags);
-  if (appState.currentArticle != 0) WriteDwordValue(kLesson, appState.currentArticle);
-}
-
 }  // namespace
-
-void InstallStateShares(const StateShares& installed) { shares = installed; }
 
 void ReadDeviceOptions() {
   deviceOptions.ignoreActivate = ReadDwordValue(DeviceOptionsKey, kIgnoreActivate, 0);
@@ -82,36 +58,44 @@ void ReadProgramValues() {
   appState.currentArticle = static_cast<std::uint16_t>(ReadDwordValue(ProgramKey, kLesson, 0));
 }
 
-void LoadSettings() {
+void LoadProgramValues() {
   load_stage = LoadStage::kReading;
   if (std::u16string path = platform::ModuleFileName(); !path.empty()) {
     WriteStringValue(kProgramPath, path.c_str());
   }
   ReadProgramValues();
-  if (shares.loadGlyphs != nullptr) shares.loadGlyphs();
-  if (shares.loadBookmarks != nullptr) shares.loadBookmarks();
+}
+
+void FinishLoadingProgramValues() {
   if (load_stage == LoadStage::kReading) load_stage = LoadStage::kFinished;
 }
 
-void SaveSettingsAndQuit() {
-  if (saving) return;
-  saving = true;
-  bool write = !saved && load_stage == LoadStage::kFinished;
-  saved = true;
-  if (shares.deleteGlyphs != nullptr) shares.deleteGlyphs();
-  if (write) WriteState();
-  if (appState.articleView != nullptr && shares.destroyArticleView != nullptr) {
-    shares.destroyArticleView();
+bool ClaimStateWrite() {
+  const bool write = !written && load_stage == LoadStage::kFinished;
+  written = true;
+  return write;
+}
+
+void NoteLoadAllocationFailure() {
+  if (load_stage == LoadStage::kReading) load_stage = LoadStage::kCutShort;
+}
+
+void WriteProgramValues(std::optional<std::uint16_t> topRow) {
+  const FontSettings& font = appState.fontSettings;
+  if (appState.searchPattern[0] != 0) WriteByteStringValue(kSearchString, appState.searchPattern);
+  if (font.faceName[0] != 0) WriteStringValue(kFontName, font.faceName);
+  if (font.size != 0) WriteDwordValue(kFontSize, static_cast<std::uint32_t>(font.size));
+  if (font.letterBase != 0) {
+    WriteDwordValue(kFontAsciiBase, static_cast<std::uint32_t>(font.letterBase));
   }
-  if (write && shares.saveAndFreeBookmarks != nullptr) shares.saveAndFreeBookmarks();
-  platform::PostQuitMessage(kQuitExitCode);
-  saving = false;
+  if (topRow) WriteDwordValue(kLastPosition, *topRow);
+  WriteDwordValue(kFlags, appState.appFlags);
+  if (appState.currentArticle != 0) WriteDwordValue(kLesson, appState.currentArticle);
 }
 
 void ResetSettingsLifecycle() {
   load_stage = LoadStage::kNotRun;
-  saved = false;
-  saving = false;
+  written = false;
 }
 
 void SetCurrentArticle(std::uint16_t article) {
@@ -123,15 +107,6 @@ void SetCurrentArticle(std::uint16_t article) {
     appState.currentArticle = article;
   }
   appState.lastPosition = 0;
-}
-
-void* AllocOrAbort(std::size_t bytes) {
-  if (void* block = platform::HeapAllocate(bytes)) return block;
-  if (load_stage == LoadStage::kReading) load_stage = LoadStage::kCutShort;
-  platform::ShowMessageBox(nullptr, resources::kMsgNotEnoughMemory, resources::kCaptionError,
-                           platform::kMbIconHand);
-  SaveSettingsAndQuit();
-  return nullptr;
 }
 
 }  // namespace velmora::settings
