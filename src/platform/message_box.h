@@ -14,6 +14,9 @@ inline constexpr std::uint32_t kMbOk = 0x0;
 inline constexpr std::uint32_t kMbYesNoCancel = 0x3;
 inline constexpr std::uint32_t kMbIconHand = 0x10;
 inline constexpr std::uint32_t kMbIconExclamation = 0x30;
+// The fields of the style word.
+inline constexpr std::uint32_t kMbButtonsMask = 0x0F;
+inline constexpr std::uint32_t kMbIconMask = 0xF0;
 
 // The button that closed a box.
 inline constexpr int kIdOk = 1;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "list_box_rules.h"
 #include "platform/dialog.h"
 #include "platform/headless/headless.h"
 #include "platform/shell.h"
@@ -169,6 +170,13 @@ TEST_F(HeadlessDialog, AbsentControlIgnoresEverything) {
     EXPECT_EQ(ListBoxCount(absent), 0);
     EXPECT_EQ(ListBoxText(absent, 0), u"");
     EXPECT_EQ(GetControlFont(absent), nullptr);
+  });
+  Run();
+}
+
+TEST_F(HeadlessDialog, SortedListBoxFollowsTheRulesOfEveryBackend) {
+  headless::ScriptDialog(kTemplate, [](WindowHandle dialog) {
+    test::CheckSortedListBoxRules(GetDlgItem(dialog, kSortedList));
   });
   Run();
 }

@@ -15,6 +15,7 @@
 #include <functional>
 #include <optional>
 
+#include "list_box_rules.h"
 #include "platform/dialog.h"
 #include "platform/qt/qt_handles.h"
 #include "platform/qt/window_objects.h"
@@ -179,6 +180,12 @@ TEST_F(QtDialogTest, RadioButtonsCheckWithinTheirGroupOnlyWhenChosen) {
     SetButtonCheck(base224, true);
     EXPECT_TRUE(IsButtonChecked(base1488));
     EXPECT_EQ(DialogMessages(WM_COMMAND).size(), 2u);
+  });
+}
+
+TEST_F(QtDialogTest, SortedListBoxFollowsTheRulesOfEveryBackend) {
+  Run(resources::kDialogFont, IDOK, [](WindowHandle dialog) {
+    test::CheckSortedListBoxRules(GetDlgItem(dialog, resources::kIdcFaceList));
   });
 }
 

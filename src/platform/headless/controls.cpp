@@ -2,6 +2,7 @@
 // Every operation ignores a null, destroyed or unsuitable control.
 #include <algorithm>
 
+#include "platform/common/control_rules.h"
 #include "platform/dialog.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/window_objects.h"
@@ -12,22 +13,6 @@ namespace {
 bool IsControl(const Window* control, ControlKind kind) {
   return headless::IsLive(control) && control->kind == headless::WindowKind::kControl &&
          control->controlKind == kind;
-}
-
-// The letters A-Z compare as a-z, as list boxes compare items.
-char16_t Folded(char16_t unit) {
-  return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit - u'A' + u'a') : unit;
-}
-
-bool FoldedLess(std::u16string_view a, std::u16string_view b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                      [](char16_t x, char16_t y) { return Folded(x) < Folded(y); });
-}
-
-bool BeginsWith(std::u16string_view text, std::u16string_view prefix) {
-  return text.size() >= prefix.size() &&
-         std::equal(prefix.begin(), prefix.end(), text.begin(),
-                    [](char16_t x, char16_t y) { return Folded(x) == Folded(y); });
 }
 
 }  // namespace
@@ -65,15 +50,11 @@ void ListBoxReset(WindowHandle control) {
 int ListBoxAddString(WindowHandle control, std::u16string_view text) {
   if (!IsControl(control, ControlKind::kListBox)) return kNoSelection;
   auto& items = control->items;
-  auto at = items.end();
-  if ((control->style & kListSorted) != 0) {
-    at = std::upper_bound(items.begin(), items.end(), text,
-                          [](std::u16string_view value, const std::u16string& item) {
-                            return FoldedLess(value, item);
-                          });
-  }
-  const int index = static_cast<int>(at - items.begin());
-  items.insert(at, std::u16string(text));
+  const int count = static_cast<int>(items.size());
+  const int index = (control->style & kListSorted) != 0
+                        ? rules::SortedPlace(count, [&](int i) { return items[i]; }, text)
+                        : count;
+  items.insert(items.begin() + index, std::u16string(text));
   // The selection stays on its item.
   if (control->selection >= index) ++control->selection;
   return index;
@@ -82,12 +63,11 @@ int ListBoxAddString(WindowHandle control, std::u16string_view text) {
 int ListBoxSelectString(WindowHandle control, std::u16string_view prefix) {
   if (!IsControl(control, ControlKind::kListBox)) return kNoSelection;
   const auto& items = control->items;
-  auto found = std::find_if(items.begin(), items.end(), [prefix](const std::u16string& item) {
-    return BeginsWith(item, prefix);
-  });
-  if (found == items.end()) return kNoSelection;
-  control->selection = static_cast<int>(found - items.begin());
-  return control->selection;
+  const int found = rules::FirstItemBeginningWith(
+      static_cast<int>(items.size()), [&](int i) { return items[i]; }, prefix);
+  if (found == kNoSelection) return kNoSelection;
+  control->selection = found;
+  return found;
 }
 
 int ListBoxCurrentSelection(WindowHandle control) {

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "platform/dialog.h"
+#include "platform/common/control_rules.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/internal.h"
 #include "platform/headless/window_objects.h"
@@ -41,13 +42,16 @@ Window* MakeDialog(const DialogTemplate& dialogTemplate, std::uint16_t templateI
   dialog->visible = (dialogTemplate.style & WS_VISIBLE) != 0;
   InvalidateRect(dialog, nullptr, true);
 
-  for (const ControlTemplate& item : dialogTemplate.controls) {
+  const std::vector<int> groups = rules::ControlGroups(dialogTemplate.controls);
+  for (std::size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
+    const ControlTemplate& item = dialogTemplate.controls[i];
     const Rect place = ToPixels(item.x, item.y, item.width, item.height);
     Window* control = headless::NewWindow(headless::WindowKind::kControl, dialog, place,
                                           {place.right - place.left, place.bottom - place.top});
     control->controlKind = item.kind;
     control->id = item.id;
     control->style = item.style;
+    control->group = groups[i];
     control->text = std::u16string(item.text);
     control->visible = true;
     dialog->controls.push_back(control);
@@ -83,18 +87,11 @@ void RunScript(Window* dialog) {
 }
 
 // Checks radio button `clicked` and unchecks the other radio buttons of its
-// group: from the nearest kControlGroup control at or before it up to the
-// next kControlGroup control.
+// group.
 void CheckInGroup(const Window& dialog, const Window* clicked) {
-  const auto& controls = dialog.controls;
-  std::size_t at = 0;
-  while (controls[at] != clicked) ++at;
-  std::size_t first = at;
-  while (first > 0 && (controls[first]->style & kControlGroup) == 0) --first;
-  for (std::size_t i = first; i < controls.size(); ++i) {
-    if (i > at && (controls[i]->style & kControlGroup) != 0) break;
-    if (controls[i]->controlKind == ControlKind::kRadioButton) {
-      controls[i]->checked = controls[i] == clicked;
+  for (Window* control : dialog.controls) {
+    if (control->controlKind == ControlKind::kRadioButton && control->group == clicked->group) {
+      control->checked = control == clicked;
     }
   }
 }

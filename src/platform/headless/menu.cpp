@@ -2,6 +2,7 @@
 // menu bar, the check marks of their menus, and accelerator tables.
 #include <algorithm>
 
+#include "platform/common/control_rules.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/internal.h"
 #include "platform/headless/window_objects.h"
@@ -13,7 +14,6 @@ namespace {
 
 constexpr std::int32_t kStartBarHeight = 26;
 constexpr std::uint16_t kChosenNotification = 0;
-constexpr std::uint16_t kAcceleratorNotification = 1;
 
 std::int32_t bar_height = kStartBarHeight;
 bool fail_menu_bar = false;
@@ -199,13 +199,11 @@ std::optional<std::uint16_t> ActiveAcceleratorTable() { return active_table; }
 bool TranslateAccelerator(WindowHandle window, std::uint8_t modifiers,
                           std::uint32_t virtualKey) {
   if (!active_table) return false;
-  for (const Accelerator& entry : FindAccelerators(*active_table)) {
-    if (entry.modifiers == modifiers && entry.virtualKey == virtualKey) {
-      Deliver(window, WM_COMMAND, MakeWParam(entry.command, kAcceleratorNotification), 0);
-      return true;
-    }
-  }
-  return false;
+  const Accelerator* entry =
+      rules::FindAccelerator(FindAccelerators(*active_table), virtualKey, modifiers);
+  if (entry == nullptr) return false;
+  Deliver(window, WM_COMMAND, MakeWParam(entry->command, kAcceleratorNotification), 0);
+  return true;
 }
 
 void ResetMenus() {

@@ -1,5 +1,6 @@
 #include <deque>
 
+#include "platform/common/control_rules.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/internal.h"
 #include "platform/message_box.h"
@@ -10,10 +11,6 @@ namespace {
 std::vector<headless::MessageBoxCall> calls;
 std::deque<int> answers;
 
-int FirstButton(std::uint32_t style) {
-  return (style & 0xF) == kMbYesNoCancel ? kIdYes : kIdOk;
-}
-
 }  // namespace
 
 int ShowMessageBox(WindowHandle owner, std::u16string_view text,
@@ -21,7 +18,7 @@ int ShowMessageBox(WindowHandle owner, std::u16string_view text,
   calls.push_back({owner, std::u16string(text),
                    std::u16string(caption.empty() ? kDefaultCaption : caption),
                    style});
-  if (answers.empty()) return FirstButton(style);
+  if (answers.empty()) return rules::FirstButton(style);
   int answer = answers.front();
   answers.pop_front();
   return answer;

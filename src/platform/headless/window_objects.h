@@ -59,6 +59,7 @@ struct Window {
 
   // Controls.
   ControlKind controlKind = ControlKind::kStaticText;
+  int group = 0;  // radio-button group (rules::ControlGroups)
   Font* font = nullptr;
   bool checked = false;
   std::vector<std::u16string> items;

@@ -2,15 +2,13 @@
 // sees them.
 #include <span>
 
+#include "platform/common/control_rules.h"
 #include "platform/menu.h"
 #include "platform/qt/window_objects.h"
 #include "platform/resources.h"
 
 namespace velmora::platform {
 namespace {
-
-// Sent as the notification code of WM_COMMAND for an accelerator.
-constexpr std::uint16_t kFromAccelerator = 1;
 
 std::span<const Accelerator> active_table;
 
@@ -24,13 +22,10 @@ bool LoadAccelerators(std::uint16_t tableId) {
 }
 
 bool TranslateAccelerator(Window* window, std::uint32_t virtualKey, std::uint8_t modifiers) {
-  for (const Accelerator& entry : active_table) {
-    if (entry.virtualKey == virtualKey && entry.modifiers == modifiers) {
-      Deliver(window, WM_COMMAND, MakeWParam(entry.command, kFromAccelerator), 0);
-      return true;
-    }
-  }
-  return false;
+  const Accelerator* entry = rules::FindAccelerator(active_table, virtualKey, modifiers);
+  if (entry == nullptr) return false;
+  Deliver(window, WM_COMMAND, MakeWParam(entry->command, kAcceleratorNotification), 0);
+  return true;
 }
 
 }  // namespace velmora::platform

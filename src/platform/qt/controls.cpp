@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "platform/common/control_rules.h"
 #include "platform/dialog.h"
 #include "platform/qt/window_objects.h"
 
@@ -61,20 +62,9 @@ QString FromEditText(QString text, bool multiLine) {
   return text;
 }
 
-// The place among the items where a sorted list puts `text`: after the items
-// that do not sort after it, letters compared without case.
-int SortedPlace(const QListWidget* list, const QString& text) {
-  int low = 0;
-  int high = list->count();
-  while (low < high) {
-    const int middle = (low + high) / 2;
-    if (QString::compare(text, list->item(middle)->text(), Qt::CaseInsensitive) < 0) {
-      high = middle;
-    } else {
-      low = middle + 1;
-    }
-  }
-  return low;
+// The items' texts as the list box rules read them.
+auto ItemTexts(const QListWidget* list) {
+  return [list](int row) { return list->item(row)->text().toStdU16String(); };
 }
 
 }  // namespace
@@ -156,27 +146,23 @@ void ListBoxReset(WindowHandle control) {
 int ListBoxAddString(WindowHandle control, std::u16string_view text) {
   QListWidget* list = ListOf(control);
   if (list == nullptr) return kNoSelection;
-  const QString item = ToQString(text);
-  const int place =
-      (control->control->style & kListSorted) != 0 ? SortedPlace(list, item) : list->count();
+  const int place = (control->control->style & kListSorted) != 0
+                        ? rules::SortedPlace(list->count(), ItemTexts(list), text)
+                        : list->count();
   const QSignalBlocker quiet(list);
-  list->insertItem(place, item);
+  list->insertItem(place, ToQString(text));
   return place;
 }
 
 int ListBoxSelectString(WindowHandle control, std::u16string_view prefix) {
   QListWidget* list = ListOf(control);
   if (list == nullptr) return kNoSelection;
-  const QString start = ToQString(prefix);
-  for (int row = 0; row < list->count(); ++row) {
-    if (list->item(row)->text().startsWith(start, Qt::CaseInsensitive)) {
-      const QSignalBlocker quiet(list);
-      list->setCurrentRow(row);
-      list->scrollToItem(list->item(row));
-      return row;
-    }
-  }
-  return kNoSelection;
+  const int row = rules::FirstItemBeginningWith(list->count(), ItemTexts(list), prefix);
+  if (row == kNoSelection) return kNoSelection;
+  const QSignalBlocker quiet(list);
+  list->setCurrentRow(row);
+  list->scrollToItem(list->item(row));
+  return row;
 }
 
 int ListBoxCurrentSelection(WindowHandle control) {

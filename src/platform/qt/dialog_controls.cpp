@@ -13,6 +13,7 @@
 
 #include <algorithm>
 
+#include "platform/common/control_rules.h"
 #include "platform/qt/resource_images.h"
 #include "platform/qt/surface_objects.h"
 #include "platform/qt/window_objects.h"
@@ -166,15 +167,16 @@ Qt::FocusPolicy FocusPolicyOf(const ControlTemplate& item) {
 }  // namespace
 
 void BuildControls(Window* dialog) {
-  int group = 0;
-  for (const ControlTemplate& item : dialog->dialog->dialogTemplate->controls) {
-    if ((item.style & kControlGroup) != 0) ++group;
+  const std::span<const ControlTemplate> items = dialog->dialog->dialogTemplate->controls;
+  const std::vector<int> groups = rules::ControlGroups(items);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const ControlTemplate& item = items[i];
     Window* control = NewWindow(WindowKind::kControl, dialog);
     control->id = item.id;
     ControlState& state = *control->control;
     state.kind = item.kind;
     state.style = item.style;
-    state.group = group;
+    state.group = groups[i];
     QWidget* widget = MakeWidget(control, item, dialog->client);
     control->widget = widget;
     const Rect place = MapDialogRect(dialog, {item.x, item.y, item.x + item.width,

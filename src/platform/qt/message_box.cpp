@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "platform/common/control_rules.h"
 #include "platform/message_box.h"
 #include "platform/qt/qt_handles.h"
 
@@ -28,15 +29,16 @@ bool CanShowBoxes() {
 int ShowMessageBox(WindowHandle owner, std::u16string_view text,
                    std::u16string_view caption, std::uint32_t style) {
   const QString title = ToQString(caption.empty() ? kDefaultCaption : caption);
-  const bool question = (style & 0xF) == kMbYesNoCancel;
   if (!CanShowBoxes()) {
     std::fprintf(stderr, "%s: %s\n", title.toUtf8().constData(),
                  ToQString(text).toUtf8().constData());
-    return question ? kIdYes : kIdOk;
+    return rules::FirstButton(style);
   }
+  const rules::BoxStyle decoded = rules::DecodeBoxStyle(style);
+  const bool question = decoded.buttons == rules::BoxButtons::kYesNoCancel;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
-  if ((style & 0xF0) == kMbIconHand) icon = QMessageBox::Critical;
-  if ((style & 0xF0) == kMbIconExclamation) icon = QMessageBox::Warning;
+  if (decoded.icon == rules::BoxIcon::kStop) icon = QMessageBox::Critical;
+  if (decoded.icon == rules::BoxIcon::kWarning) icon = QMessageBox::Warning;
   QMessageBox box(icon, title, ToQString(text),
                   question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
                            : QMessageBox::Ok,
