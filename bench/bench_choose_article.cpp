@@ -138,7 +138,7 @@ class FrameReporter : public benchmark::ConsoleReporter {
 int main(int argc, char** argv) {
   using namespace velmora;
   platform::OffscreenGraphics* graphics = platform::StartOffscreenGraphics();
-  appState.fontSettings.letterBase = book::kLetterBaseUnicode;
+  appState.fontSettings.letterBase = kLetterBaseUnicode;
   appState.glyphs[0] = platform::LoadBitmap(resources::kBitmapGlyphCollapsed);
   appState.glyphs[1] = platform::LoadBitmap(resources::kBitmapGlyphExpanded);
   appState.glyphs[2] = platform::LoadBitmap(resources::kBitmapGlyphArticle);

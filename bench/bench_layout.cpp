@@ -176,7 +176,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 int main(int argc, char** argv) {
   using namespace velmora;
   platform::OffscreenGraphics* graphics = platform::StartOffscreenGraphics();
-  appState.fontSettings.letterBase = book::kLetterBaseUnicode;
+  appState.fontSettings.letterBase = kLetterBaseUnicode;
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   RatioReporter reporter;

@@ -16,7 +16,7 @@ std::string LogicalText(const std::uint8_t* text, std::uint16_t length,
   // process-wide settings; set them for this one call.
   const FontSettings savedFonts = appState.fontSettings;
   const AppFlags savedFlags = appState.appFlags;
-  appState.fontSettings.letterBase = book::kLetterBaseUnicode;
+  appState.fontSettings.letterBase = kLetterBaseUnicode;
   appState.appFlags = displayOrder ? (savedFlags | ReverseOption)
                                    : (savedFlags & ~ReverseOption);
   platform::HeapPtr<char16_t[]> units(book::ToDisplayText(text, length, nullptr));

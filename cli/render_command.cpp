@@ -30,7 +30,7 @@ struct RenderOptions {
   std::string out;
   long width = kDefaultWidth;
   long height = kDefaultHeight;
-  FontSettings fonts{{}, 0, book::kLetterBaseUnicode};
+  FontSettings fonts{{}, 0, kLetterBaseUnicode};
   bool reverse = false;
   long top = 0;
   long highlightStart = 0;
@@ -122,11 +122,11 @@ std::optional<std::string> ParseOptions(Args args, RenderOptions* options) {
     } else if (arg == "--letterbase") {
       long base = 0;
       if (!ParseNumber(value, 0, kMaxOffset, &base) ||
-          (base != book::kLetterBaseStored && base != book::kLetterBaseWindows1255 &&
-           base != book::kLetterBaseUnicode)) {
-        return "--letterbase must be " + std::to_string(book::kLetterBaseStored) + ", " +
-               std::to_string(book::kLetterBaseWindows1255) + " or " +
-               std::to_string(book::kLetterBaseUnicode);
+          (base != kLetterBaseStored && base != kLetterBaseWindows1255 &&
+           base != kLetterBaseUnicode)) {
+        return "--letterbase must be " + std::to_string(kLetterBaseStored) + ", " +
+               std::to_string(kLetterBaseWindows1255) + " or " +
+               std::to_string(kLetterBaseUnicode);
       }
       options->fonts.letterBase = static_cast<std::int32_t>(base);
     } else if (arg == "--top") {

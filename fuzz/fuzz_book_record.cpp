@@ -40,7 +40,7 @@ void WalkAsIndex(std::span<const std::uint8_t> content) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // The headless platform records every message box; start each input clean.
   platform::headless::ResetAll();
-  appState.fontSettings.letterBase = book::kLetterBaseWindows1255;
+  appState.fontSettings.letterBase = kLetterBaseWindows1255;
   appState.appFlags = size % 2 == 0 ? ReverseOption : 0;
 
   if (size < book::kRecordHeaderSize) return 0;

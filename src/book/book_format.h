@@ -53,11 +53,6 @@ inline constexpr std::uint8_t kLetterCodeLast = 0x7B;
 inline constexpr std::uint8_t kStoredTilde = 0x7E;  // shown as '{'
 inline constexpr char16_t kUnicodeAlef = 0x05D0;
 
-// LetterBase values that the font dialog offers.
-inline constexpr int kLetterBaseUnicode = 1488;
-inline constexpr int kLetterBaseWindows1255 = 224;
-inline constexpr int kLetterBaseStored = 97;
-
 // --- ParagraphStream --------------------------------------------------------
 // Item: style byte, measure byte, text bytes, NUL. A zero style byte ends it.
 inline constexpr std::uint32_t kItemHeaderSize = 2;

@@ -59,7 +59,7 @@ void ApplyHebrewFace(const FontFaceList& list, platform::WindowHandle dialog, bo
   Check(dialog, kIdcBase224, false);
   Check(dialog, kIdcBase97, false);
   Check(dialog, kIdcBase1488, true);
-  if (!commit) ShowPreviewLetters(dialog, book::kLetterBaseUnicode);
+  if (!commit) ShowPreviewLetters(dialog, kLetterBaseUnicode);
 }
 
 void WriteChoice(const FontFaceList& list, platform::WindowHandle dialog) {
@@ -67,11 +67,11 @@ void WriteChoice(const FontFaceList& list, platform::WindowHandle dialog) {
   const platform::FontDescription& chosen = list.previewDescription;
   if (chosen.height != 0) settings.size = chosen.height;
   if (Checked(dialog, kIdcBase224)) {
-    settings.letterBase = book::kLetterBaseWindows1255;
+    settings.letterBase = kLetterBaseWindows1255;
   } else if (Checked(dialog, kIdcBase97)) {
-    settings.letterBase = book::kLetterBaseStored;
+    settings.letterBase = kLetterBaseStored;
   } else if (Checked(dialog, kIdcBase1488)) {
-    settings.letterBase = book::kLetterBaseUnicode;
+    settings.letterBase = kLetterBaseUnicode;
   }
   if (chosen.faceName[0] != 0) CopyFaceName(settings.faceName, chosen.faceName);
 }

@@ -21,11 +21,11 @@ FontFaceList faceList;
 // The LetterBase button that shows `letterBase`; 0 for a value no button shows.
 std::uint16_t LetterBaseButton(std::int32_t letterBase) {
   switch (letterBase) {
-    case book::kLetterBaseStored:
+    case kLetterBaseStored:
       return resources::kIdcBase97;
-    case book::kLetterBaseWindows1255:
+    case kLetterBaseWindows1255:
       return resources::kIdcBase224;
-    case book::kLetterBaseUnicode:
+    case kLetterBaseUnicode:
       return resources::kIdcBase1488;
     default:
       return 0;
@@ -60,7 +60,7 @@ void OpenFontDialog(platform::WindowHandle dialog, FontSettings& settings) {
 
   ResetFontFaceList(faceList);
   faceList.settings = &settings;
-  if (settings.letterBase == 0) settings.letterBase = book::kLetterBaseUnicode;
+  if (settings.letterBase == 0) settings.letterBase = kLetterBaseUnicode;
   ShowPreviewLetters(dialog, settings.letterBase);
   if (const std::uint16_t button = LetterBaseButton(settings.letterBase)) {
     platform::SetButtonCheck(platform::GetDlgItem(dialog, button), true);
@@ -96,13 +96,13 @@ bool FontDialogCommand(platform::WindowHandle dialog, platform::WParam wParam) {
       ReadFontChoice(faceList, dialog, false, true);
       return false;
     case resources::kIdcBase97:
-      ShowPreviewLetters(dialog, book::kLetterBaseStored);
+      ShowPreviewLetters(dialog, kLetterBaseStored);
       break;
     case resources::kIdcBase224:
-      ShowPreviewLetters(dialog, book::kLetterBaseWindows1255);
+      ShowPreviewLetters(dialog, kLetterBaseWindows1255);
       break;
     case resources::kIdcBase1488:
-      ShowPreviewLetters(dialog, book::kLetterBaseUnicode);
+      ShowPreviewLetters(dialog, kLetterBaseUnicode);
       break;
     default:
       return false;

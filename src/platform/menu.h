@@ -50,8 +50,6 @@ struct ToolButton {
 // An accelerator: a virtual key with modifiers, and the command it sends.
 inline constexpr std::uint8_t kAccelControl = 0x08;
 inline constexpr std::uint8_t kAccelAlt = 0x10;
-// The notification code of the WM_COMMAND that an accelerator sends.
-inline constexpr std::uint16_t kAcceleratorNotification = 1;
 struct Accelerator {
   std::uint8_t modifiers;
   std::uint32_t virtualKey;

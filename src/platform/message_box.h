@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/messages.h"
 #include "platform/window_handle.h"
 
 namespace velmora::platform {
@@ -19,8 +20,8 @@ inline constexpr std::uint32_t kMbButtonsMask = 0x0F;
 inline constexpr std::uint32_t kMbIconMask = 0xF0;
 
 // The button that closed a box.
-inline constexpr int kIdOk = 1;
-inline constexpr int kIdCancel = 2;
+inline constexpr int kIdOk = IDOK;
+inline constexpr int kIdCancel = IDCANCEL;
 inline constexpr int kIdYes = 6;
 inline constexpr int kIdNo = 7;
 

@@ -65,6 +65,11 @@ inline constexpr std::uint32_t VK_F3 = 0x72;
 inline constexpr std::uint16_t IDOK = 1;
 inline constexpr std::uint16_t IDCANCEL = 2;
 
+// Notification codes (high word of WM_COMMAND's wParam) of a command that a
+// button click or a menu item sends, and of one an accelerator sends.
+inline constexpr std::uint16_t BN_CLICKED = 0;
+inline constexpr std::uint16_t kAcceleratorNotification = 1;
+
 // --- Window-position flags (WM_WINDOWPOSCHANGED) ----------------------------
 inline constexpr std::uint32_t SWP_NOMOVE = 0x0002;
 inline constexpr std::uint32_t SWP_NOZORDER = 0x0004;

@@ -38,12 +38,15 @@ inline constexpr std::int32_t kWeightNormal = 400;
 inline constexpr std::int32_t kWeightBold = 700;
 inline constexpr std::int32_t kWeightExtraBold = 800;
 
+// Units of a face name, its terminator included.
+inline constexpr int kFaceNameCapacity = 32;
+
 // What a font is made from; every other attribute is the platform's default.
 struct FontDescription {
   std::int32_t height = 0;  // requested cell height in pixels; 0: default
   std::int32_t weight = kWeightNormal;
   bool underline = false;
-  char16_t faceName[32] = {};  // empty: the platform's default face
+  char16_t faceName[kFaceNameCapacity] = {};  // empty: the platform's default face
 };
 
 struct TextMetrics {
@@ -124,7 +127,7 @@ inline constexpr std::uint8_t kAnsiCharset = 0;
 inline constexpr std::uint8_t kHebrewCharset = 177;
 
 struct FontFamily {
-  char16_t faceName[32] = {};  // as the platform names it, zero-terminated
+  char16_t faceName[kFaceNameCapacity] = {};  // as the platform names it, zero-terminated
   std::uint8_t characterSet = kAnsiCharset;  // kHebrewCharset when it has Hebrew
 };
 

@@ -4,9 +4,12 @@
 
 #include <string_view>
 
+#include "platform/message_box.h"
+
 namespace velmora::resources {
 
-inline constexpr std::u16string_view kCaptionError = u"Error";
+// A box without a caption of its own is captioned "Error" by the platform.
+inline constexpr std::u16string_view kCaptionError = platform::kDefaultCaption;
 inline constexpr std::u16string_view kCaptionVelmora = u"Velmora";
 inline constexpr std::u16string_view kCaptionBookmark = u"Bookmark";
 

@@ -11,11 +11,6 @@
 #include "view/text_view.h"
 
 namespace velmora::shell {
-namespace {
-
-constexpr int kFirstArticle = 1;
-
-}  // namespace
 
 int GoToArticle(platform::WindowHandle window, std::uint16_t article) {
   const std::uint16_t previous = appState.currentArticle;

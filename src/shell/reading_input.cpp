@@ -15,20 +15,10 @@ constexpr LResult kKeyTaken = 0;
 constexpr LResult kKeyIgnored = 1;
 constexpr LResult kScrollBarResult = 1;
 
-// Key page-step codes that page by half the rows shown.
-constexpr AppFlags kHalfPageStep = 2;
-constexpr AppFlags kOtherHalfPageStep = 4;
-
-std::int32_t KeyPageStep(const view::TextView& view) {
-  const AppFlags code = (appState.appFlags >> kKeyPageStepShift) & kPageStepFieldMask;
-  if (code == kHalfPageStep || code == kOtherHalfPageStep) return view.rowsPainted / 2;
-  return view.rowsPainted - 1;
-}
-
 // The rows a scrolling key moves the view. Home and End go to the first row
 // and to the last page; from there they page as Page Up and Page Down do.
 std::int32_t KeyScrollAmount(const view::TextView& view, std::uint32_t key) {
-  const std::int32_t page = KeyPageStep(view);
+  const std::int32_t page = view::PageStepRows(view, kKeyPageStepShift);
   switch (key) {
     case platform::VK_PRIOR:
       return -page;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/memory.h"
+#include "platform/surface.h"
 #include "platform/window_handle.h"
 
 namespace velmora {
@@ -16,17 +17,26 @@ namespace platform {
 struct Bitmap;
 }
 
+using platform::kFaceNameCapacity;
+
 // The display font choice. Copied whole wherever a view keeps its own copy.
 struct FontSettings {
   // Zero-terminated; empty means no font has been chosen yet.
-  char16_t faceName[32] = {};
+  char16_t faceName[kFaceNameCapacity] = {};
   // Requested cell height in pixels; 0 means the default sizes.
   std::int32_t size = 0;
   // The code unit that LetterCode 'a' is shown as.
   std::int32_t letterBase = 0;
 };
 
-inline constexpr int kFaceNameCapacity = 32;  // units, terminator included
+
+// The LetterBase values that the font dialog offers; Unicode is the default.
+inline constexpr int kLetterBaseUnicode = 1488;
+inline constexpr int kLetterBaseWindows1255 = 224;
+inline constexpr int kLetterBaseStored = 97;
+
+// The first article of the book (the last is ArticleCount).
+inline constexpr std::uint16_t kFirstArticle = 1;
 
 // The option word, stored as "Flags". Bits no one interprets are kept.
 using AppFlags = std::uint32_t;

@@ -11,8 +11,6 @@
 namespace velmora::settings {
 namespace {
 
-constexpr std::uint16_t kFirstArticle = 1;
-
 // How far the load got: only a finished load may be written back.
 enum class LoadStage { kNotRun, kReading, kFinished, kCutShort };
 LoadStage load_stage = LoadStage::kNotRun;

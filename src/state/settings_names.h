@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "state/app_state.h"
+
 namespace velmora::settings {
 
 inline constexpr std::string_view DeviceOptionsKey = "software\\Quorvane";
@@ -30,6 +32,6 @@ inline constexpr std::string_view kBookmarks = "Bookmarks";
 
 // Defaults of absent values other than 0 ("Flags": kDefaultAppFlags).
 inline constexpr std::int32_t kDefaultAllowSipInHebrewSearch = 1;
-inline constexpr std::int32_t kDefaultFontAsciiBase = 1488;
+inline constexpr std::int32_t kDefaultFontAsciiBase = kLetterBaseUnicode;
 
 }  // namespace velmora::settings

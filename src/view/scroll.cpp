@@ -14,13 +14,13 @@ namespace {
 constexpr AppFlags kHalfPageStep = 2;
 constexpr AppFlags kOtherHalfPageStep = 4;
 
-std::int32_t TapPageStep(const TextView& view) {
-  const AppFlags code = (appState.appFlags >> kTapPageStepShift) & kPageStepFieldMask;
+}  // namespace
+
+std::int32_t PageStepRows(const TextView& view, int fieldShift) {
+  const AppFlags code = (appState.appFlags >> fieldShift) & kPageStepFieldMask;
   if (code == kHalfPageStep || code == kOtherHalfPageStep) return view.rowsPainted / 2;
   return view.rowsPainted - 1;
 }
-
-}  // namespace
 
 int ScrollTextView(TextView* view, std::int32_t delta, int mode, bool limit) {
   if (view == nullptr) return kViewMissing;
@@ -62,7 +62,7 @@ int TapPage(platform::WindowHandle window, TextView* view, std::int32_t px,
   const bool vertical = (appState.appFlags & kFlagsTapVertical) != 0;
   const std::int32_t position = vertical ? py : px;
   const std::int32_t middle = vertical ? view->y + view->height / 2 : view->x + view->width / 2;
-  std::int32_t step = std::abs(TapPageStep(*view));
+  std::int32_t step = std::abs(PageStepRows(*view, kTapPageStepShift));
   if (position < middle) step = -step;
   ScrollTextView(view, step, mode, true);
   SyncScrollBar(window);

@@ -19,6 +19,11 @@ inline constexpr int kScrollAndPaint = 1;
 // lastTopRow or below). kViewMissing; kViewUnmoved when nothing moved;
 // kViewMovedUnpainted (mode 0) or kViewUnmoved; else the paint's result.
 int ScrollTextView(TextView* view, std::int32_t delta, int mode, bool limit);
+
+// The rows one page moves for the page-step code at `fieldShift` of the
+// option word (kKeyPageStepShift for keys, kTapPageStepShift for taps): half
+// the rows shown for codes 2 and 4, else the rows shown less one.
+std::int32_t PageStepRows(const TextView& view, int fieldShift);
 // Shows lastTopRow and topRow of the program's article view on `window`'s
 // vertical scroll bar, when the scroll-bar option is on.
 void SyncScrollBar(platform::WindowHandle window);

@@ -33,7 +33,7 @@ class ChooseArticleCommandTest : public test::ProgramTest,
                            Heading(16379, "dd"), Article(ArticleCount, "ee")};
     test::AddContent(&book_, book::IndexRecordNumber, test::MakeIndexRecord(index));
     test::InstallBook(book_);
-    appState.fontSettings.letterBase = book::kLetterBaseStored;
+    appState.fontSettings.letterBase = kLetterBaseStored;
   }
 
   // Runs the command with `script` driving the dialog.

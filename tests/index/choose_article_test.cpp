@@ -63,7 +63,7 @@ const IndexView& List() { return *ChooseArticleDialogState().view; }
 class ChooseArticleTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    appState.fontSettings.letterBase = book::kLetterBaseStored;
+    appState.fontSettings.letterBase = kLetterBaseStored;
     settings_.size = kFontSize;
   }
   void TearDown() override {

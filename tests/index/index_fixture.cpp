@@ -58,7 +58,7 @@ platform::LParam TapOnRow(const IndexView& view, std::uint16_t id) {
 }
 
 void IndexTest::SetUp() {
-  appState.fontSettings.letterBase = book::kLetterBaseStored;
+  appState.fontSettings.letterBase = kLetterBaseStored;
   surface_ = headless::CreateTestSurface(400, 400);
 }
 

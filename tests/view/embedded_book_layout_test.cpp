@@ -15,7 +15,7 @@ namespace {
 namespace headless = platform::headless;
 
 TEST(EmbeddedBookLayoutTest, EveryArticleLaysOutMeasuringEachLineAtMostTwice) {
-  appState.fontSettings.letterBase = book::kLetterBaseUnicode;
+  appState.fontSettings.letterBase = kLetterBaseUnicode;
   platform::Surface* surface = headless::CreateTestSurface(240, 320);
   FontSettings fonts;
   const platform::Rect rect{0, 0, 240, 320};

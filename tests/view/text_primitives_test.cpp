@@ -41,7 +41,7 @@ TEST_F(TextPrimitivesTest, MeasureFitCountsTheLeadingBytesThatFit) {
 }
 
 TEST_F(TextPrimitivesTest, MeasuresInStoredOrderAndRestoresTheReverseOption) {
-  appState.fontSettings.letterBase = book::kLetterBaseUnicode;
+  appState.fontSettings.letterBase = kLetterBaseUnicode;
   for (AppFlags flags : {ReverseOption | 0x40u, 0x40u}) {
     SCOPED_TRACE(flags);
     appState.appFlags = flags;
@@ -56,7 +56,7 @@ TEST_F(TextPrimitivesTest, MeasuresInStoredOrderAndRestoresTheReverseOption) {
 }
 
 TEST_F(TextPrimitivesTest, DrawRunShowsTheDisplayOrderInItsBox) {
-  appState.fontSettings.letterBase = book::kLetterBaseUnicode;
+  appState.fontSettings.letterBase = kLetterBaseUnicode;
   appState.appFlags = ReverseOption;
   DrawRun(surface_, Bytes("ab(c"), 3, 4, 5, 24, 16);
   const std::vector<DrawCall> texts = Calls(DrawKind::kTextInBox);

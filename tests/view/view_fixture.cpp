@@ -31,7 +31,7 @@ std::string DrawnText(const headless::DrawCall& call) {
 }
 
 void ViewTest::SetUp() {
-  appState.fontSettings.letterBase = book::kLetterBaseStored;
+  appState.fontSettings.letterBase = kLetterBaseStored;
   surface_ = headless::CreateTestSurface(400, 400);
 }
 

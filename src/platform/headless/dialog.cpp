@@ -14,8 +14,6 @@
 namespace velmora::platform {
 namespace {
 
-constexpr std::uint16_t kButtonClicked = 0;
-
 std::map<std::uint16_t, std::deque<headless::DialogScript>> scripts;
 std::vector<headless::DialogRun> runs;
 
@@ -111,7 +109,7 @@ std::intptr_t DialogBoxParam(std::uint16_t templateId, WindowHandle owner,
   if (Running(dialog)) headless::SendSizeIfChanged(dialog);
   if (Running(dialog)) RunScript(dialog);
   if (Running(dialog)) {
-    headless::Deliver(dialog, WM_COMMAND, MakeWParam(IDCANCEL, kButtonClicked), 0);
+    headless::Deliver(dialog, WM_COMMAND, MakeWParam(IDCANCEL, BN_CLICKED), 0);
   }
   const std::intptr_t result = dialog->endResult.value_or(IDCANCEL);
   dialog->running = false;
@@ -171,7 +169,7 @@ bool ClickControl(WindowHandle dialog, std::uint16_t id) {
   Window* control = RunningControl(dialog, id);
   if (control == nullptr) return false;
   if (control->controlKind == ControlKind::kRadioButton) CheckInGroup(*dialog, control);
-  Deliver(dialog, WM_COMMAND, MakeWParam(id, kButtonClicked), reinterpret_cast<LParam>(control));
+  Deliver(dialog, WM_COMMAND, MakeWParam(id, BN_CLICKED), reinterpret_cast<LParam>(control));
   return true;
 }
 
@@ -188,7 +186,7 @@ bool SelectListItem(WindowHandle dialog, std::uint16_t id, int index) {
 
 std::intptr_t SendDialogCommand(WindowHandle dialog, std::uint16_t command) {
   if (!Running(dialog)) return 0;
-  return Deliver(dialog, WM_COMMAND, MakeWParam(command, kButtonClicked), 0);
+  return Deliver(dialog, WM_COMMAND, MakeWParam(command, BN_CLICKED), 0);
 }
 
 void ResizeDialog(WindowHandle dialog, std::int32_t width, std::int32_t height) {

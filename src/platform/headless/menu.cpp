@@ -13,8 +13,6 @@ namespace velmora::platform {
 namespace {
 
 constexpr std::int32_t kStartBarHeight = 26;
-constexpr std::uint16_t kChosenNotification = 0;
-
 std::int32_t bar_height = kStartBarHeight;
 bool fail_menu_bar = false;
 std::vector<std::uint16_t> accelerator_loads;
@@ -188,7 +186,7 @@ std::vector<WindowHandle> Bars() {
 
 bool ChooseBarCommand(WindowHandle bar, std::uint16_t command) {
   if (!IsBar(bar) || !BarHasCommand(*bar, command)) return false;
-  Deliver(bar->parent, WM_COMMAND, MakeWParam(command, kChosenNotification), 0);
+  Deliver(bar->parent, WM_COMMAND, MakeWParam(command, BN_CLICKED), 0);
   return true;
 }
 

@@ -12,8 +12,6 @@ namespace {
 // How often a cancelled dialog or box is looked for again.
 constexpr int kRetryMilliseconds = 100;
 constexpr int kQuitWithoutWindow = 0;
-constexpr std::uint16_t kButtonClicked = 0;
-
 }  // namespace
 
 void RequestMainWindowClose() {
@@ -21,7 +19,7 @@ void RequestMainWindowClose() {
     // A procedure waits inside this dialog: it ends first, so that nothing
     // runs on in a window that is gone.
     if (Window* dialog = RunningDialogOf(modal)) {
-      Deliver(dialog, WM_COMMAND, MakeWParam(IDCANCEL, kButtonClicked), 0);
+      Deliver(dialog, WM_COMMAND, MakeWParam(IDCANCEL, BN_CLICKED), 0);
     } else {
       modal->close();
     }

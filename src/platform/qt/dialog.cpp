@@ -25,7 +25,6 @@
 namespace velmora::platform {
 namespace {
 
-constexpr std::uint16_t kButtonClicked = 0;
 // Dialog units: a quarter of the average character width across, an eighth
 // of the character height down.
 constexpr int kUnitsPerCharacterX = 4;
@@ -47,7 +46,7 @@ class DialogWidget : public QDialog {
   explicit DialogWidget(Window* window) : window_(window) {}
 
   void Command(std::uint16_t id) {
-    Deliver(window_, WM_COMMAND, MakeWParam(id, kButtonClicked), 0);
+    Deliver(window_, WM_COMMAND, MakeWParam(id, BN_CLICKED), 0);
   }
 
  protected:

@@ -21,8 +21,6 @@
 namespace velmora::platform {
 namespace {
 
-constexpr std::uint16_t kButtonClicked = 0;
-
 LParam HandleOf(Window* control) { return reinterpret_cast<LParam>(control); }
 
 void Notify(Window* control, std::uint16_t code) {
@@ -127,7 +125,7 @@ QWidget* MakeWidget(Window* control, const ControlTemplate& item, QWidget* paren
       radio->setAutoExclusive(false);
       QObject::connect(radio, &QAbstractButton::clicked, radio, [control] {
         CheckInGroup(control);
-        Notify(control, kButtonClicked);
+        Notify(control, BN_CLICKED);
       });
       return radio;
     }
@@ -135,7 +133,7 @@ QWidget* MakeWidget(Window* control, const ControlTemplate& item, QWidget* paren
       auto* button = new OwnerDrawButton(control, parent);
       button->setCursor(Qt::PointingHandCursor);
       QObject::connect(button, &QAbstractButton::clicked, button,
-                       [control] { Notify(control, kButtonClicked); });
+                       [control] { Notify(control, BN_CLICKED); });
       return button;
     }
   }

@@ -27,7 +27,6 @@ namespace {
 constexpr char16_t kKeyNameMark = u'\b';
 constexpr char16_t kShownKeyNameMark = u'\t';
 constexpr std::uint16_t kSeparator = 0;
-constexpr std::uint16_t kFromMenu = 0;
 constexpr int kProbeImageSize = 16;
 
 bool IsBar(const Window* bar) { return IsLive(bar) && bar->kind == WindowKind::kBar; }
@@ -38,7 +37,7 @@ void PostCommand(Window* bar, std::uint32_t message, std::uint16_t command) {
   QMetaObject::invokeMethod(
       bar->widget,
       [window, message, command] {
-        Deliver(window, message, message == WM_COMMAND ? MakeWParam(command, kFromMenu) : 0, 0);
+        Deliver(window, message, message == WM_COMMAND ? MakeWParam(command, BN_CLICKED) : 0, 0);
       },
       Qt::QueuedConnection);
 }
