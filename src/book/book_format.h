@@ -18,7 +18,8 @@ inline constexpr std::uint16_t kIndexResourceId = 32767;
 // --- BookRecord layout (all integers 16-bit big-endian) --------------------
 //   header:        payload length, first number, last number   (2 + 2 + 2)
 //   block header:  compressed size, decompressed size           (2 + 2)
-//   compressed bytes, then a trailer of four zero bytes.
+//   compressed bytes (book/palmdoc_format.h), then a trailer of four zero
+//   bytes.
 inline constexpr std::uint32_t kRecordHeaderSize = 2 + 2 + 2;
 inline constexpr std::uint32_t kBlockHeaderSize = 2 + 2;
 inline constexpr std::uint32_t kRecordTrailerSize = 4;
@@ -32,19 +33,6 @@ inline constexpr std::uint32_t kMaxPayloadLength = 0xFFFF;
 // First and last numbers of the index record (carried, never read).
 inline constexpr std::uint16_t kIndexFirstNumber = 1;
 inline constexpr std::uint16_t kIndexLastNumber = 255;
-
-// --- PalmDoc token stream ---------------------------------------------------
-//   0x00, 0x09..0x7F  literal byte
-//   0x01..0x08        literal run of that many following bytes
-//   0x80..0xBF        back reference: 11-bit distance, length 3..10
-//   0xC0..0xFF        space followed by (token ^ 0x80)
-inline constexpr std::uint8_t kTokenRunFirst = 0x01;
-inline constexpr std::uint8_t kTokenRunLast = 0x08;
-inline constexpr std::uint8_t kTokenRefFirst = 0x80;
-inline constexpr std::uint8_t kTokenSpacePairFirst = 0xC0;
-inline constexpr std::uint32_t kMaxRefDistance = 2047;
-inline constexpr std::uint32_t kMinRefLength = 3;
-inline constexpr std::uint32_t kMaxRefLength = 10;
 
 // --- Letter encoding --------------------------------------------------------
 // The 27 Hebrew letters (U+05D0..U+05EA) are stored as 'a'..'{'.
