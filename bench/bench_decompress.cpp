@@ -42,7 +42,8 @@ std::vector<BookRecord> LoadBook() {
     if (!resource || resource->size() < book::kRecordHeaderSize) continue;
     BookRecord record;
     record.payload = resource->subspan(book::kRecordHeaderSize);
-    record.payloadLength = static_cast<std::uint32_t>(((*resource)[0] << 8) | (*resource)[1]);
+    record.payloadLength =
+        book::ReadRecordHeader(resource->first<book::kRecordHeaderSize>()).payloadLength;
     platform::HeapBuffer content =
         book::ParseBookRecord(record.payload, record.payloadLength, nullptr);
     if (!content) continue;

@@ -8,6 +8,7 @@
 #include "book/record.h"
 #include "commands.h"
 #include "platform/qt/image_surface.h"
+#include "platform/text_encoding.h"
 #include "resources/article_count.h"
 #include "state/app_state.h"
 #include "view/heading_box.h"
@@ -42,28 +43,11 @@ struct RenderOptions {
 // A face name in UTF-8 as the zero-terminated UTF-16 the font settings hold;
 // false for bytes that are not UTF-8 or a name too long to hold.
 bool ToFaceName(std::string_view utf8, char16_t (&face)[kFaceNameCapacity]) {
-  constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
   std::u16string units;
   for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<std::uint8_t>(utf8[i]);
-    std::size_t extra = 0;
-    if (lead >= 0xF5 || (lead >= 0x80 && lead < 0xC2)) return false;
-    if (lead >= 0xC0) extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
-    if (extra >= utf8.size() - i) return false;  // cut short
-    char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
-    for (std::size_t k = 1; k <= extra; ++k) {
-      const auto next = static_cast<std::uint8_t>(utf8[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      c = (c << 6) | (next & 0x3F);
-    }
-    if (c < kSmallest[extra] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) return false;
-    if (c >= 0x10000) {
-      units += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-      units += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-    } else {
-      units += static_cast<char16_t>(c);
-    }
-    i += extra + 1;
+    const std::optional<char32_t> c = platform::DecodeUtf8(utf8, &i);
+    if (!c) return false;
+    platform::AppendUtf16(units, *c);
   }
   if (units.size() >= kFaceNameCapacity) return false;
   units.copy(face, units.size());

@@ -11,10 +11,6 @@
 namespace velmora::cli {
 namespace {
 
-std::uint16_t BigEndian16(const std::uint8_t* p) {
-  return static_cast<std::uint16_t>((p[0] << 8) | p[1]);
-}
-
 struct RecordCheck {
   std::uint32_t compressed = 0;
   std::uint32_t raw = 0;
@@ -28,16 +24,19 @@ RecordCheck CheckRecord(const platform::ResourceEntry& record) {
   RecordCheck check;
   const std::uint32_t overhead = book::kRecordHeaderSize + book::kBlockHeaderSize;
   if (record.size < overhead + book::kRecordTrailerSize) return check;
-  const std::uint8_t* bytes = record.data;
-  check.compressed = BigEndian16(bytes + 6);
-  check.raw = BigEndian16(bytes + 8);
+  const std::span<const std::uint8_t> resource(record.data, record.size);
+  const book::BlockHeader block =
+      book::ReadBlockHeader(resource.subspan<book::kRecordHeaderSize, book::kBlockHeaderSize>());
+  check.compressed = block.compressedSize;
+  check.raw = block.decompressedSize;
   const bool sizesAgree =
-      BigEndian16(bytes) == record.size - book::kRecordHeaderSize &&
+      book::ReadRecordHeader(resource.first<book::kRecordHeaderSize>()).payloadLength ==
+          record.size - book::kRecordHeaderSize &&
       overhead + check.compressed + book::kRecordTrailerSize == record.size;
   if (!sizesAgree) return check;
   check.content.resize(check.raw);
   const book::DecodeResult result = book::DecodePalmDoc(
-      std::span(bytes + overhead, check.compressed), check.content);
+      resource.subspan(overhead, check.compressed), check.content);
   check.exact = result.filled && result.consumed == check.compressed;
   return check;
 }

@@ -44,9 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   appState.appFlags = size % 2 == 0 ? ReverseOption : 0;
 
   if (size < book::kRecordHeaderSize) return 0;
-  const std::uint32_t payloadLength = (std::uint32_t{data[0]} << 8) | data[1];
-  std::span<const std::uint8_t> payload(data + book::kRecordHeaderSize,
-                                        size - book::kRecordHeaderSize);
+  const std::span<const std::uint8_t> record(data, size);
+  const std::uint32_t payloadLength =
+      book::ReadRecordHeader(record.first<book::kRecordHeaderSize>()).payloadLength;
+  std::span<const std::uint8_t> payload = record.subspan(book::kRecordHeaderSize);
   int reason = 0;
   platform::HeapBuffer content = book::ParseBookRecord(payload, payloadLength, &reason);
   if (!content) {

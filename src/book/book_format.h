@@ -3,7 +3,9 @@
 // Stored values: do not renumber.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <span>
 
 namespace velmora::book {
 
@@ -18,7 +20,8 @@ inline constexpr std::uint16_t kIndexResourceId = 32767;
 // --- BookRecord layout (all integers 16-bit big-endian) --------------------
 //   header:        payload length, first number, last number   (2 + 2 + 2)
 //   block header:  compressed size, decompressed size           (2 + 2)
-//   compressed bytes, then a trailer of four zero bytes.
+//   compressed bytes (book/palmdoc_format.h), then a trailer of four zero
+//   bytes.
 inline constexpr std::uint32_t kRecordHeaderSize = 2 + 2 + 2;
 inline constexpr std::uint32_t kBlockHeaderSize = 2 + 2;
 inline constexpr std::uint32_t kRecordTrailerSize = 4;
@@ -33,18 +36,51 @@ inline constexpr std::uint32_t kMaxPayloadLength = 0xFFFF;
 inline constexpr std::uint16_t kIndexFirstNumber = 1;
 inline constexpr std::uint16_t kIndexLastNumber = 255;
 
-// --- PalmDoc token stream ---------------------------------------------------
-//   0x00, 0x09..0x7F  literal byte
-//   0x01..0x08        literal run of that many following bytes
-//   0x80..0xBF        back reference: 11-bit distance, length 3..10
-//   0xC0..0xFF        space followed by (token ^ 0x80)
-inline constexpr std::uint8_t kTokenRunFirst = 0x01;
-inline constexpr std::uint8_t kTokenRunLast = 0x08;
-inline constexpr std::uint8_t kTokenRefFirst = 0x80;
-inline constexpr std::uint8_t kTokenSpacePairFirst = 0xC0;
-inline constexpr std::uint32_t kMaxRefDistance = 2047;
-inline constexpr std::uint32_t kMinRefLength = 3;
-inline constexpr std::uint32_t kMaxRefLength = 10;
+// The two headers as their fields read.
+struct RecordHeader {
+  std::uint16_t payloadLength = 0;  // the bytes after this header
+  std::uint16_t firstNumber = 0;
+  std::uint16_t lastNumber = 0;
+};
+struct BlockHeader {
+  std::uint16_t compressedSize = 0;
+  std::uint16_t decompressedSize = 0;
+};
+
+constexpr std::uint16_t ReadBigEndian16(std::span<const std::uint8_t, 2> bytes) {
+  return static_cast<std::uint16_t>((bytes[0] << 8) | bytes[1]);
+}
+constexpr void WriteBigEndian16(std::uint16_t value, std::span<std::uint8_t, 2> bytes) {
+  bytes[0] = static_cast<std::uint8_t>(value >> 8);
+  bytes[1] = static_cast<std::uint8_t>(value & 0xFF);
+}
+
+// The record header at the start of a record's resource bytes.
+constexpr RecordHeader ReadRecordHeader(std::span<const std::uint8_t, kRecordHeaderSize> bytes) {
+  return {ReadBigEndian16(bytes.subspan<0, 2>()), ReadBigEndian16(bytes.subspan<2, 2>()),
+          ReadBigEndian16(bytes.subspan<4, 2>())};
+}
+constexpr std::array<std::uint8_t, kRecordHeaderSize> WriteRecordHeader(
+    const RecordHeader& header) {
+  std::array<std::uint8_t, kRecordHeaderSize> bytes{};
+  const std::span<std::uint8_t, kRecordHeaderSize> out(bytes);
+  WriteBigEndian16(header.payloadLength, out.subspan<0, 2>());
+  WriteBigEndian16(header.firstNumber, out.subspan<2, 2>());
+  WriteBigEndian16(header.lastNumber, out.subspan<4, 2>());
+  return bytes;
+}
+
+// The block header at the start of the payload.
+constexpr BlockHeader ReadBlockHeader(std::span<const std::uint8_t, kBlockHeaderSize> bytes) {
+  return {ReadBigEndian16(bytes.subspan<0, 2>()), ReadBigEndian16(bytes.subspan<2, 2>())};
+}
+constexpr std::array<std::uint8_t, kBlockHeaderSize> WriteBlockHeader(const BlockHeader& header) {
+  std::array<std::uint8_t, kBlockHeaderSize> bytes{};
+  const std::span<std::uint8_t, kBlockHeaderSize> out(bytes);
+  WriteBigEndian16(header.compressedSize, out.subspan<0, 2>());
+  WriteBigEndian16(header.decompressedSize, out.subspan<2, 2>());
+  return bytes;
+}
 
 // --- Letter encoding --------------------------------------------------------
 // The 27 Hebrew letters (U+05D0..U+05EA) are stored as 'a'..'{'.

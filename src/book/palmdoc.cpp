@@ -2,15 +2,10 @@
 
 #include <cstring>
 
-#include "book/book_format.h"
+#include "book/palmdoc_format.h"
 
 namespace velmora::book {
 namespace {
-
-constexpr std::uint8_t kSpace = 0x20;
-constexpr std::uint8_t kSpacePairMask = 0x80;
-constexpr int kRefDistanceShift = 3;
-constexpr std::uint32_t kRefLengthMask = 0x7;
 
 // The fast loop copies in blocks of this size and may write up to two blocks
 // past a token's end; it runs only while that much output room is left, and
@@ -27,15 +22,13 @@ struct Cursor {
   std::uint8_t* outEnd;
 };
 
-bool IsRun(std::uint8_t token) { return token >= kTokenRunFirst && token <= kTokenRunLast; }
-
 // Decodes the two reference bytes at `token` (already read) and the next
 // input byte. Returns false for a distance of 0 or one reaching before the
 // output's start.
 bool ReadReference(Cursor& c, std::uint8_t token, std::uint32_t* distance, std::uint32_t* length) {
   const std::uint32_t word = (std::uint32_t{token} << 8) | *c.in++;
-  *distance = (word >> kRefDistanceShift) & kMaxRefDistance;
-  *length = (word & kRefLengthMask) + kMinRefLength;
+  *distance = ReferenceDistance(word);
+  *length = ReferenceLength(word);
   return *distance != 0 && *distance <= static_cast<std::uint32_t>(c.out - c.outStart);
 }
 
@@ -46,7 +39,7 @@ bool DecodeFast(Cursor& c) {
     const std::uint8_t token = *c.in++;
     if (token >= kTokenSpacePairFirst) {
       c.out[0] = kSpace;
-      c.out[1] = token ^ kSpacePairMask;
+      c.out[1] = SpacePairSecond(token);
       c.out += 2;
     } else if (token >= kTokenRefFirst) {
       std::uint32_t distance = 0;
@@ -62,7 +55,7 @@ bool DecodeFast(Cursor& c) {
         for (std::uint32_t i = 0; i < length; ++i) c.out[i] = from[i];
       }
       c.out += length;
-    } else if (IsRun(token)) {
+    } else if (IsRunToken(token)) {
       std::memcpy(c.out, c.in, kBlock);
       c.in += token;
       c.out += token;
@@ -82,14 +75,14 @@ bool DecodeCareful(Cursor& c) {
     if (token >= kTokenSpacePairFirst) {
       *c.out++ = kSpace;
       // A space that fills the output drops its partner.
-      if (room > 1) *c.out++ = token ^ kSpacePairMask;
+      if (room > 1) *c.out++ = SpacePairSecond(token);
     } else if (token >= kTokenRefFirst) {
       std::uint32_t distance = 0;
       std::uint32_t length = 0;
       if (c.in == c.inEnd || !ReadReference(c, token, &distance, &length)) return false;
       const std::uint8_t* from = c.out - distance;
       for (std::uint32_t i = length < room ? length : room; i != 0; --i) *c.out++ = *from++;
-    } else if (IsRun(token)) {
+    } else if (IsRunToken(token)) {
       const std::uint32_t wanted = token < room ? token : room;
       if (wanted > static_cast<std::uint32_t>(c.inEnd - c.in)) return false;
       std::memcpy(c.out, c.in, wanted);

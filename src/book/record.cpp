@@ -8,10 +8,6 @@
 namespace velmora::book {
 namespace {
 
-std::uint16_t ReadBigEndian16(const std::uint8_t* bytes) {
-  return static_cast<std::uint16_t>((bytes[0] << 8) | bytes[1]);
-}
-
 void StoreReason(int* reasonOut, ReasonCode reason) {
   if (reasonOut != nullptr) *reasonOut = reason;
 }
@@ -40,7 +36,8 @@ platform::HeapBuffer LoadBookRecord(int recordNumber, int* reasonOut) {
     StoreReason(reasonOut, BadBlock);
     return {};
   }
-  return ParseBookRecord(resource->subspan(kRecordHeaderSize), ReadBigEndian16(resource->data()),
+  return ParseBookRecord(resource->subspan(kRecordHeaderSize),
+                         ReadRecordHeader(resource->first<kRecordHeaderSize>()).payloadLength,
                          reasonOut);
 }
 
@@ -50,8 +47,8 @@ platform::HeapBuffer ParseBookRecord(std::span<const std::uint8_t> payload,
     StoreReason(reasonOut, BadBlock);
     return {};
   }
-  const std::uint16_t compressedSize = ReadBigEndian16(payload.data());
-  if (compressedSize == 0) {
+  const BlockHeader block = ReadBlockHeader(payload.first<kBlockHeaderSize>());
+  if (block.compressedSize == 0) {
     StoreReason(reasonOut, BadBlock);
     return {};
   }
@@ -62,8 +59,8 @@ platform::HeapBuffer ParseBookRecord(std::span<const std::uint8_t> payload,
   BlockDescriptor descriptor;
   descriptor.source = compressed.data();
   descriptor.compressedSize =
-      std::min<std::uint32_t>(compressedSize, static_cast<std::uint32_t>(compressed.size()));
-  descriptor.decompressedSize = ReadBigEndian16(payload.data() + 2);
+      std::min<std::uint32_t>(block.compressedSize, static_cast<std::uint32_t>(compressed.size()));
+  descriptor.decompressedSize = block.decompressedSize;
   return UnCompress(&descriptor, reasonOut);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "book/book_format.h"
+#include "book/palmdoc_format.h"
 #include "book/record.h"
 #include "platform/headless/headless.h"
 

@@ -2,18 +2,12 @@
 
 #include <algorithm>
 
-#include "book/book_format.h"
+#include "book/palmdoc_format.h"
 
 namespace velmora::mkbook {
 namespace {
 
-constexpr std::uint8_t kSpace = 0x20;
-constexpr std::uint8_t kSpacePairMask = 0x80;
-// A space pair carries a second byte in this range.
-constexpr std::uint8_t kPairFirst = 0x40;
-constexpr std::uint8_t kPairLast = 0x7F;
 constexpr std::uint32_t kSpacePairLength = 2;  // bytes one space pair stands for
-constexpr int kRefDistanceShift = 3;
 
 // Matches are found through chains of earlier positions with the same hash
 // of their first kMinRefLength bytes. The window already bounds a chain, so
@@ -80,8 +74,7 @@ Match LongestMatch(const MatchFinder& finder, std::size_t pos) {
 }
 
 bool NeedsRun(std::uint8_t b) {
-  return (b >= book::kTokenRunFirst && b <= book::kTokenRunLast) ||
-         b >= book::kTokenRefFirst;
+  return book::IsRunToken(b) || b >= book::kTokenRefFirst;
 }
 
 // Bytes that stand for themselves go out as plain literals; a byte that
@@ -106,16 +99,14 @@ void FlushLiterals(std::vector<std::uint8_t>& literals,
 }
 
 void PutReference(const Match& match, std::vector<std::uint8_t>& out) {
-  const std::uint32_t word = (std::uint32_t{book::kTokenRefFirst} << 8) |
-                             (match.distance << kRefDistanceShift) |
-                             (match.length - book::kMinRefLength);
+  const std::uint32_t word = book::ReferenceWord(match.distance, match.length);
   out.push_back(static_cast<std::uint8_t>(word >> 8));
   out.push_back(static_cast<std::uint8_t>(word & 0xFF));
 }
 
 bool StartsSpacePair(std::span<const std::uint8_t> raw, std::size_t pos) {
-  return raw[pos] == kSpace && pos + 1 < raw.size() &&
-         raw[pos + 1] >= kPairFirst && raw[pos + 1] <= kPairLast;
+  return raw[pos] == book::kSpace && pos + 1 < raw.size() &&
+         book::IsSpacePairSecond(raw[pos + 1]);
 }
 
 // What the parse does at one position.
@@ -183,7 +174,7 @@ std::vector<std::uint8_t> CompressPalmDoc(std::span<const std::uint8_t> raw) {
       PutReference({step.length, step.distance}, out);
     } else if (step.length == kSpacePairLength) {
       FlushLiterals(literals, out);
-      out.push_back(static_cast<std::uint8_t>(raw[pos + 1] ^ kSpacePairMask));
+      out.push_back(book::SpacePairToken(raw[pos + 1]));
     } else {
       literals.push_back(raw[pos]);
     }

@@ -10,10 +10,6 @@ namespace {
 
 using Content = std::vector<std::uint8_t>;
 
-std::uint32_t BigEndian16(std::span<const std::uint8_t> bytes, std::size_t at) {
-  return (std::uint32_t{bytes[at]} << 8) | bytes[at + 1];
-}
-
 }  // namespace
 
 Result<Content> DecodeBookRecord(std::span<const std::uint8_t> record) {
@@ -21,7 +17,8 @@ Result<Content> DecodeBookRecord(std::span<const std::uint8_t> record) {
     return Failure<Content>("record of " + std::to_string(record.size()) +
                             " bytes is too short to hold a block");
   }
-  const std::uint32_t payloadLength = BigEndian16(record, 0);
+  const std::uint32_t payloadLength =
+      book::ReadRecordHeader(record.first<book::kRecordHeaderSize>()).payloadLength;
   const std::size_t actualPayload = record.size() - book::kRecordHeaderSize;
   if (payloadLength != actualPayload) {
     return Failure<Content>("header gives a payload length of " +
@@ -30,8 +27,9 @@ Result<Content> DecodeBookRecord(std::span<const std::uint8_t> record) {
   }
   const std::span<const std::uint8_t> payload =
       record.subspan(book::kRecordHeaderSize);
-  const std::uint32_t compressedSize = BigEndian16(payload, 0);
-  const std::uint32_t decompressedSize = BigEndian16(payload, 2);
+  const book::BlockHeader block = book::ReadBlockHeader(payload.first<book::kBlockHeaderSize>());
+  const std::uint32_t compressedSize = block.compressedSize;
+  const std::uint32_t decompressedSize = block.decompressedSize;
   if (compressedSize == 0) return Failure<Content>("compressed size is 0");
   if (decompressedSize == 0) return Failure<Content>("decompressed size is 0");
   if (compressedSize > payload.size() - book::kBlockHeaderSize) {

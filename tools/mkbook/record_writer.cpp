@@ -4,14 +4,6 @@
 #include "tools/mkbook/palmdoc_encoder.h"
 
 namespace velmora::mkbook {
-namespace {
-
-void PutBigEndian16(std::vector<std::uint8_t>& out, std::uint32_t value) {
-  out.push_back(static_cast<std::uint8_t>(value >> 8));
-  out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-}
-
-}  // namespace
 
 std::vector<std::uint8_t> MakeBookRecord(std::span<const std::uint8_t> raw,
                                          std::uint16_t firstNumber,
@@ -24,11 +16,12 @@ std::vector<std::uint8_t> MakeBookRecord(std::span<const std::uint8_t> raw,
   if (payloadLength > book::kMaxPayloadLength) return {};
   std::vector<std::uint8_t> record;
   record.reserve(book::kRecordHeaderSize + payloadLength);
-  PutBigEndian16(record, static_cast<std::uint32_t>(payloadLength));
-  PutBigEndian16(record, firstNumber);
-  PutBigEndian16(record, lastNumber);
-  PutBigEndian16(record, static_cast<std::uint32_t>(compressed.size()));
-  PutBigEndian16(record, static_cast<std::uint32_t>(raw.size()));
+  const auto header = book::WriteRecordHeader(
+      {static_cast<std::uint16_t>(payloadLength), firstNumber, lastNumber});
+  const auto block = book::WriteBlockHeader({static_cast<std::uint16_t>(compressed.size()),
+                                             static_cast<std::uint16_t>(raw.size())});
+  record.insert(record.end(), header.begin(), header.end());
+  record.insert(record.end(), block.begin(), block.end());
   record.insert(record.end(), compressed.begin(), compressed.end());
   record.insert(record.end(), book::kRecordTrailerSize, 0);
   return record;

@@ -4,12 +4,10 @@
 #include <cstdio>
 #include <utility>
 
+#include "platform/text_encoding.h"
+
 namespace velmora::mkbook {
 namespace {
-
-constexpr char32_t kMaxCodePoint = 0x10FFFF;
-constexpr char32_t kFirstSurrogate = 0xD800;
-constexpr char32_t kLastSurrogate = 0xDFFF;
 
 // Characters that would not show, or would disturb the terminal, when
 // quoted in a message: C0 and C1 controls and the invisible format marks.
@@ -48,45 +46,6 @@ std::string SourceMessage(const SourcePlace& place, std::string_view message) {
   return text;
 }
 
-std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t* pos) {
-  const std::size_t at = *pos;
-  const auto lead = static_cast<unsigned char>(text[at]);
-  std::size_t length = 0;
-  char32_t c = 0;
-  char32_t smallest = 0;
-  if (lead < 0x80) {
-    ++*pos;
-    return lead;
-  }
-  if ((lead & 0xE0) == 0xC0) {
-    length = 2;
-    c = lead & 0x1F;
-    smallest = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3;
-    c = lead & 0x0F;
-    smallest = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4;
-    c = lead & 0x07;
-    smallest = 0x10000;
-  } else {
-    return std::nullopt;
-  }
-  if (text.size() - at < length) return std::nullopt;
-  for (std::size_t k = 1; k < length; ++k) {
-    const auto next = static_cast<unsigned char>(text[at + k]);
-    if ((next & 0xC0) != 0x80) return std::nullopt;
-    c = (c << 6) | (next & 0x3F);
-  }
-  if (c < smallest || c > kMaxCodePoint ||
-      (c >= kFirstSurrogate && c <= kLastSurrogate)) {
-    return std::nullopt;
-  }
-  *pos = at + length;
-  return c;
-}
-
 Result<LetterText> ConvertSourceText(std::string_view text,
                                      const SourcePlace& start) {
   SourcePlace place = start;
@@ -95,7 +54,7 @@ Result<LetterText> ConvertSourceText(std::string_view text,
   SourcePlace lastSpaceRun = place;  // where the latest run of spaces began
   for (std::size_t pos = 0; pos < text.size(); ++place.column) {
     const std::size_t begin = pos;
-    const std::optional<char32_t> c = DecodeUtf8(text, &pos);
+    const std::optional<char32_t> c = platform::DecodeUtf8(text, &pos);
     if (!c) {
       return Failure<LetterText>(SourceMessage(
           place, "invalid UTF-8 byte " +

@@ -2,8 +2,6 @@
 // characters, space folding, and messages that point at the source.
 #pragma once
 
-#include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,11 +20,6 @@ struct SourcePlace {
 
 // "FILE:LINE:COLUMN: message".
 std::string SourceMessage(const SourcePlace& place, std::string_view message);
-
-// Decodes the UTF-8 character at `text[*pos]` and advances *pos past it.
-// Nothing (and *pos unchanged) for an invalid, overlong or truncated
-// sequence, a surrogate or a value above U+10FFFF.
-std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t* pos);
 
 // Converts `text`, which starts at `start` in the source, to LetterCode bytes
 // in reading order. Runs of spaces count as one space. Fails, naming the

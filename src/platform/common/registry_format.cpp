@@ -28,43 +28,6 @@ bool StartsWith(std::span<const std::uint8_t> bytes, std::span<const std::uint8_
   return bytes.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), bytes.begin());
 }
 
-// Decodes one UTF-8 character at text[pos]; advances pos. Nothing when the
-// bytes there are not a well-formed, shortest-form character.
-std::optional<char32_t> NextUtf8(std::string_view text, std::size_t& pos) {
-  auto lead = static_cast<std::uint8_t>(text[pos]);
-  int extra = 0;
-  char32_t c = 0;
-  char32_t minimum = 0;
-  if (lead < 0x80) {
-    ++pos;
-    return lead;
-  }
-  if ((lead & 0xE0) == 0xC0) {
-    extra = 1;
-    c = lead & 0x1F;
-    minimum = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    extra = 2;
-    c = lead & 0x0F;
-    minimum = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    extra = 3;
-    c = lead & 0x07;
-    minimum = 0x10000;
-  } else {
-    return std::nullopt;
-  }
-  if (text.size() - pos <= static_cast<std::size_t>(extra)) return std::nullopt;
-  for (int i = 1; i <= extra; ++i) {
-    auto b = static_cast<std::uint8_t>(text[pos + i]);
-    if ((b & 0xC0) != 0x80) return std::nullopt;
-    c = (c << 6) | (b & 0x3F);
-  }
-  if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
-  pos += extra + 1;
-  return c;
-}
-
 int LineOf(std::string_view text, std::size_t pos) {
   int line = 1;
   for (std::size_t i = 0; i < pos && i < text.size(); ++i) line += text[i] == '\n';
@@ -76,7 +39,7 @@ std::optional<Failure> CheckUtf8(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size()) {
     std::size_t start = pos;
-    std::optional<char32_t> c = NextUtf8(text, pos);
+    std::optional<char32_t> c = DecodeUtf8(text, &pos);
     if (!c || *c == 0) return Failure{LineOf(text, start), "not UTF-8 text"};
   }
   return std::nullopt;
@@ -144,20 +107,20 @@ bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
 }
 
 std::vector<std::uint8_t> Utf8ToUtf16Bytes(std::string_view text) {
-  std::vector<std::uint8_t> out;
-  auto put = [&out](char32_t unit) {
-    out.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-    out.push_back(static_cast<std::uint8_t>(unit >> 8));
-  };
+  std::u16string units;
   std::size_t pos = 0;
   while (pos < text.size()) {
-    char32_t c = NextUtf8(text, pos).value_or(0xFFFD);
-    if (c >= 0x10000) {
-      put(0xD800 + ((c - 0x10000) >> 10));
-      put(0xDC00 + ((c - 0x10000) & 0x3FF));
-    } else {
-      put(c);
-    }
+    // The file was checked as UTF-8 when read; a byte that is not stands
+    // alone for U+FFFD.
+    std::optional<char32_t> c = DecodeUtf8(text, &pos);
+    if (!c) ++pos;
+    AppendUtf16(units, c.value_or(0xFFFD));
+  }
+  std::vector<std::uint8_t> out;
+  out.reserve(2 * units.size());
+  for (char16_t unit : units) {
+    out.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+    out.push_back(static_cast<std::uint8_t>(unit >> 8));
   }
   return out;
 }
