@@ -7,11 +7,11 @@
 #include "platform/window.h"
 #include "resources/ids.h"
 #include "shell/app_state.h"
+#include "shell/article_window.h"
 #include "shell/main_window.h"
 #include "shell/screen.h"
 #include "shell/settings.h"
 #include "shell/state_shares.h"
-#include "view/text_view.h"
 
 namespace velmora::shell {
 namespace {
@@ -74,7 +74,7 @@ void CoverTaskbarStrip(WindowHandle window) {
 // the dialog's answer the view takes the settings it leaves.
 void AskForFirstFont(WindowHandle window) {
   font::RunFontDialog(window, &appState.fontSettings);
-  view::SetTextViewFonts(appState.articleView, &appState.fontSettings);
+  ApplyFontSettings(window);
 }
 
 }  // namespace

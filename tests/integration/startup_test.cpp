@@ -188,6 +188,34 @@ TEST_F(StartupTest, FirstRunAppliesTheFontSettingsAfterTheDialog) {
   }
 }
 
+// Both font dialogs lay the article out again; the scroll bar follows the new
+// rows, or a first start would show no thumb until the reader scrolls.
+TEST_F(StartupTest, TheScrollBarFollowsTheLayoutAfterEachFontDialog) {
+  const auto growToSize40 = [](platform::WindowHandle dialog) {
+    appState.fontSettings.size = 40;
+    platform::EndDialog(dialog, platform::IDOK);
+  };
+  for (const bool firstRun : {true, false}) {
+    SCOPED_TRACE(firstRun ? "FirstRun" : "FontCommand");
+    Restart();
+    if (firstRun) {
+      ForgetFontName();
+      headless::ScriptDialog(resources::kDialogFont, growToSize40);
+    }
+    Start();
+    if (!firstRun) {
+      headless::ScriptDialog(resources::kDialogFont, growToSize40);
+      platform::SendMessage(window_, platform::WM_COMMAND, resources::kCmdFont, 0);
+    }
+    ASSERT_EQ(View().fonts.size, 40);
+    const std::optional<platform::ScrollBarState> bar = headless::ScrollBarOf(window_);
+    ASSERT_TRUE(bar.has_value());
+    EXPECT_GT(View().lastTopRow, 0);
+    EXPECT_EQ(bar->maximum, View().lastTopRow);
+    EXPECT_EQ(bar->position, View().topRow);
+  }
+}
+
 TEST_F(StartupTest, EntryRoutineAsksForAFontBeforeTheMessageLoop) {
   bool shownBeforeDialog = false;
   bool acceleratorsBeforeDialog = true;
