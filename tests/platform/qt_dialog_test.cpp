@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QEventLoop>
+#include <QFontInfo>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -221,7 +222,13 @@ TEST_F(QtDialogTest, ListBoxesSortSelectByPrefixAndNotifyOnlyTheReadersChoice) {
 TEST_F(QtDialogTest, OwnerDrawnButtonIsDrawnByTheProcedureAndClicksAsACommand) {
   const std::intptr_t result = Run(resources::kDialogAbout, kEndsItself, [this](WindowHandle dialog) {
     WindowHandle link = GetDlgItem(dialog, resources::kIdcLinkButton);
-    EXPECT_EQ(GetControlFont(link), nullptr);
+    // Until the program gives it one, a control's font is the dialog's: its
+    // face and size, not a fallback.
+    Font* dialogFont = GetControlFont(link);
+    ASSERT_NE(dialogFont, nullptr);
+    const FontDescription dialogs = DescribeFont(dialogFont);
+    EXPECT_EQ(QString::fromUtf16(dialogs.faceName), WidgetOf(dialog)->font().family());
+    EXPECT_EQ(-dialogs.height, QFontInfo(WidgetOf(dialog)->font()).pixelSize());
     FontDescription description;
     description.height = 20;
     description.underline = true;
@@ -237,6 +244,8 @@ TEST_F(QtDialogTest, OwnerDrawnButtonIsDrawnByTheProcedureAndClicksAsACommand) {
     const Rect place = GetWindowRect(link);
     EXPECT_EQ(place.right - place.left, 60);
     EXPECT_EQ(place.bottom - place.top, 24);
+    SetControlFont(link, nullptr, false);
+    EXPECT_EQ(GetControlFont(link), dialogFont) << "no font given is the dialog's again";
 
     Reaction() = [previous = Reaction()](const Received& received) -> std::optional<LResult> {
       if (received.message == WM_DRAWITEM) {
