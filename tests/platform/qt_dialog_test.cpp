@@ -211,11 +211,53 @@ TEST_F(QtDialogTest, ListBoxesSortSelectByPrefixAndNotifyOnlyTheReadersChoice) {
     EXPECT_EQ(ListBoxCount(plain), 2);
     EXPECT_TRUE(DialogMessages(WM_COMMAND).empty()) << "the program's changes notify nobody";
 
-    static_cast<QListWidget*>(WidgetOf(plain))->setCurrentRow(1);
+    auto* plainList = static_cast<QListWidget*>(WidgetOf(plain));
+    QTest::mouseClick(plainList->viewport(), Qt::LeftButton, {},
+                      plainList->visualItemRect(plainList->item(1)).center());
     const auto commands = DialogMessages(WM_COMMAND);
     ASSERT_EQ(commands.size(), 1u);
     EXPECT_EQ(commands[0].wParam, MakeWParam(resources::kIdcSizeList, LBN_SELCHANGE));
     EXPECT_EQ(ListBoxCurrentSelection(plain), 1);
+  });
+}
+
+// Every action of the reader on a list notifies, after the selection has
+// moved: a click on the selected item too (the face dialog's Hebrew rule
+// runs on it). The list's own choice of a current row, when it gets the
+// focus without a selection, is no action of the reader's.
+TEST_F(QtDialogTest, ListBoxesNotifyEveryReadersActionAndNothingElse) {
+  Run(resources::kDialogFont, IDOK, [this](WindowHandle dialog) {
+    WindowHandle sizes = GetDlgItem(dialog, resources::kIdcSizeList);
+    auto* list = static_cast<QListWidget*>(WidgetOf(sizes));
+    ListBoxReset(sizes);
+    for (std::u16string_view size : {u"10", u"11", u"12", u"14"}) ListBoxAddString(sizes, size);
+    std::vector<int> seen;  // the selection as each notification finds it
+    Reaction() = [previous = Reaction(), &seen, sizes](const Received& received)
+        -> std::optional<LResult> {
+      if (received.message == WM_COMMAND &&
+          received.wParam == MakeWParam(resources::kIdcSizeList, LBN_SELCHANGE)) {
+        seen.push_back(ListBoxCurrentSelection(sizes));
+      }
+      return previous(received);
+    };
+    WidgetOf(dialog)->activateWindow();
+    SetFocus(sizes);
+    ProcessPending();
+    EXPECT_TRUE(seen.empty()) << "taking the focus chose a row";
+
+    ListBoxSelectString(sizes, u"11");
+    const auto click = [list](int row) {
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                        list->visualItemRect(list->item(row)).center());
+    };
+    click(1);
+    EXPECT_EQ(seen, std::vector<int>{1}) << "a click on the selected item";
+    click(3);
+    EXPECT_EQ(seen, (std::vector<int>{1, 3})) << "a click on another item";
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(seen, (std::vector<int>{1, 3, 2})) << "an arrow key";
+    ListBoxSelectString(sizes, u"10");
+    EXPECT_EQ(seen.size(), 3u) << "the program's selection";
   });
 }
 
