@@ -12,6 +12,7 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "resources/ids.h"
+#include "resources/messages.h"
 #include "shell/app_state.h"
 #include "shell/main_window.h"
 #include "shell/settings_names.h"
@@ -291,6 +292,24 @@ TEST_F(StartupTest, FullScreenHidesTheTaskbarForTheRun) {
       EXPECT_EQ(mainDuringRun->place.top, 30);
     }
   }
+}
+
+// Memory that runs out while the settings load posts the quit: the first-run
+// font dialog and the message loop, which start after it, end at once.
+TEST_F(StartupTest, AQuitPostedWhileLoadingEndsTheFontDialogAndTheLoopAtOnce) {
+  ForgetFontName();
+  bool dialogRan = false;
+  headless::ScriptDialog(resources::kDialogFont,
+                         [&dialogRan](platform::WindowHandle) { dialogRan = true; });
+  headless::FailHeapAfter(0);
+  EXPECT_EQ(shell::EntryRoutine(platform::SW_SHOWNORMAL), 0);
+  headless::ResetHeapFaults();
+  ASSERT_FALSE(headless::MessageBoxCalls().empty());
+  EXPECT_EQ(headless::MessageBoxCalls()[0].text, resources::kMsgNotEnoughMemory);
+  EXPECT_FALSE(dialogRan);
+  ASSERT_EQ(headless::DialogRuns().size(), 1u);
+  EXPECT_EQ(headless::DialogRuns()[0].result, platform::IDCANCEL);
+  EXPECT_FALSE(headless::MessageLoopStarved());
 }
 
 // A window that cannot be made ends the program at once; the taskbar hidden

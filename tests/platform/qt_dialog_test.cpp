@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "platform/dialog.h"
+#include "platform/message_loop.h"
 #include "platform/qt/qt_handles.h"
 #include "platform/qt/window_objects.h"
 #include "platform/shell.h"
@@ -128,6 +129,19 @@ TEST_F(QtDialogTest, EndDialogWhileInitialisingSkipsTheRun) {
   };
   EXPECT_EQ(DialogBoxParam(resources::kDialogFont, owner_, qt_test::RecordingDialogProc, 0), 42);
   EXPECT_EQ(DialogBoxParam(0xFFFF, owner_, qt_test::RecordingDialogProc, 0), -1);
+}
+
+// A quit posted before a dialog runs ends its run at once, as the quit ends
+// every loop; the message loop that follows still ends with its code.
+TEST_F(QtDialogTest, AQuitPostedBeforeTheRunEndsItAtOnce) {
+  bool driven = false;
+  PostQuitMessage(6);
+  EXPECT_EQ(Run(resources::kDialogFont, IDOK, [&driven](WindowHandle) { driven = true; }),
+            IDCANCEL);
+  EXPECT_FALSE(driven);
+  EXPECT_EQ(DialogMessageNumbers({WM_INITDIALOG, WM_DESTROY}),
+            (std::vector<std::uint32_t>{WM_INITDIALOG, WM_DESTROY}));
+  EXPECT_EQ(RunMessageLoop(), 6);
 }
 
 TEST_F(QtDialogTest, ControlsAnswerByIdAndNullControlsDoNothing) {

@@ -5,14 +5,10 @@
 #include <cstdio>
 
 #include "platform/message_box.h"
-#include "platform/qt/qt_handles.h"
+#include "platform/qt/window_objects.h"
 
 namespace velmora::platform {
 namespace {
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A box needs a screen; without one (the companion tool, an offscreen run)
 // the text goes to standard error and the first button answers.
@@ -29,6 +25,9 @@ int ShowMessageBox(WindowHandle owner, std::u16string_view text,
                    std::u16string_view caption, std::uint32_t style) {
   const QString title = ToQString(caption.empty() ? kDefaultCaption : caption);
   const bool question = (style & 0xF) == kMbYesNoCancel;
+  // A quit posted before the box ends it at once, as it ends every loop;
+  // a question is then cancelled.
+  if (QuitPosted()) return question ? kIdCancel : kIdOk;
   if (!CanShowBoxes()) {
     std::fprintf(stderr, "%s: %s\n", title.toUtf8().constData(),
                  ToQString(text).toUtf8().constData());
