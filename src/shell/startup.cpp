@@ -46,6 +46,14 @@ void HandOverToRunningCopy(platform::RunningCopy* copy) {
   platform::ForgetRunningCopy(copy);
 }
 
+// True when a running copy was found and handed the reader.
+bool HandOverIfRunning() {
+  platform::RunningCopy* copy = platform::FindRunningCopy(kMainWindowClass, kMainWindowTitle);
+  if (copy == nullptr) return false;
+  HandOverToRunningCopy(copy);
+  return true;
+}
+
 void RestoreTaskbar() {
   if (taskbarWindow != nullptr && taskbar_was_visible) {
     platform::ShowWindow(taskbarWindow, platform::SW_SHOW);
@@ -89,8 +97,13 @@ bool RegisterMainWindowClass() {
 }
 
 WindowHandle StartInstance(int showCommand) {
-  if (platform::RunningCopy* copy = platform::FindRunningCopy(kMainWindowClass, kMainWindowTitle)) {
-    HandOverToRunningCopy(copy);
+  if (HandOverIfRunning()) return nullptr;
+  // Findable from here on, before the settings are read and the window made.
+  // A copy that became findable since the look above gets the reader; and
+  // a copy that cannot be found must not run beside another one, since both
+  // would write one settings file.
+  if (!platform::ListenAsRunningCopy(kMainWindowClass, kMainWindowTitle)) {
+    HandOverIfRunning();
     return nullptr;
   }
   if (taskbarWindow != nullptr) platform::ShowWindow(taskbarWindow, platform::SW_HIDE);
@@ -104,10 +117,10 @@ WindowHandle StartInstance(int showCommand) {
     RestoreTaskbar();
     return nullptr;
   }
+  platform::SetRunningCopyWindow(window);
   if (deviceOptions.fullScreen != 0) CoverTaskbarStrip(window);
   platform::ShowWindow(window, showCommand);
   platform::UpdateWindow(window);
-  platform::ListenAsRunningCopy(window, kMainWindowClass, kMainWindowTitle);
   if (appState.fontSettings.faceName[0] == 0) AskForFirstFont(window);
   return window;
 }

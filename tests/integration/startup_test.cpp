@@ -130,15 +130,56 @@ TEST_F(StartupTest, MainWindowHasItsClassAndStyle) {
   }
 }
 
-TEST_F(StartupTest, ListensForLaterCopiesOnceShown) {
+// Findable from before the window is made: a later copy that starts while
+// this one loads, or shows a message inside window creation, hands over.
+TEST_F(StartupTest, IsFindableBeforeItsWindowIsMade) {
   Start();
   const std::vector<headless::InstanceCall>& calls = headless::InstanceCalls();
-  ASSERT_EQ(calls.size(), 2u);
+  ASSERT_EQ(calls.size(), 3u);
   EXPECT_EQ(calls[0].kind, InstanceCallKind::kFind);
   EXPECT_EQ(calls[1].kind, InstanceCallKind::kListen);
-  EXPECT_EQ(calls[1].window, window_);
   EXPECT_EQ(calls[1].className, shell::kMainWindowClass);
   EXPECT_EQ(calls[1].title, shell::kMainWindowTitle);
+  EXPECT_EQ(calls[2].kind, InstanceCallKind::kSetWindow);
+  EXPECT_EQ(calls[2].window, window_);
+
+  Restart();
+  headless::FailWindowCreation(true);
+  EXPECT_EQ(shell::EntryRoutine(platform::SW_SHOWNORMAL), 0);
+  std::vector<InstanceCallKind> kinds;
+  for (const headless::InstanceCall& call : headless::InstanceCalls()) kinds.push_back(call.kind);
+  EXPECT_EQ(kinds, (std::vector<InstanceCallKind>{InstanceCallKind::kFind,
+                                                  InstanceCallKind::kListen}));
+}
+
+// A listen that fails leaves no second copy running beside the first: the
+// copy that got there meanwhile gets the reader, and this one reads and
+// writes nothing.
+TEST_F(StartupTest, AFailedListenEndsTheCopyBeforeItTouchesTheSettings) {
+  const struct {
+    const char* name;
+    std::optional<RunningCopyFront> startedMeanwhile;
+    std::vector<InstanceCallKind> calls;
+  } cases[] = {
+      {"NoCopyToBeFound", std::nullopt,
+       {InstanceCallKind::kFind, InstanceCallKind::kListen, InstanceCallKind::kFind}},
+      {"ACopyStartedMeanwhile", RunningCopyFront::kMainWindow,
+       {InstanceCallKind::kFind, InstanceCallKind::kListen, InstanceCallKind::kFind,
+        InstanceCallKind::kSendCommand, InstanceCallKind::kForget}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Restart();
+    std::filesystem::remove(RegistryFile());
+    headless::FailListen(c.startedMeanwhile);
+    EXPECT_EQ(shell::EntryRoutine(platform::SW_SHOWNORMAL), 0);
+    std::vector<InstanceCallKind> kinds;
+    for (const headless::InstanceCall& call : headless::InstanceCalls()) kinds.push_back(call.kind);
+    EXPECT_EQ(kinds, c.calls);
+    EXPECT_TRUE(headless::TopLevelWindows().empty());
+    EXPECT_TRUE(headless::RegisteredClasses().empty());
+    EXPECT_FALSE(std::filesystem::exists(RegistryFile()));
+  }
 }
 
 TEST_F(StartupTest, StoredArticleShowsAtItsStoredRow) {

@@ -16,6 +16,8 @@ constexpr const char* kPrefix = "velmora-";
 // Hex digits of the names' digest kept in the socket's name.
 constexpr qsizetype kDigestDigits = 16;
 
+constexpr const char* kLockSuffix = ".lock";
+
 }  // namespace
 
 QString RunningCopyAddress(std::u16string_view className, std::u16string_view title) {
@@ -29,6 +31,10 @@ QString RunningCopyAddress(std::u16string_view className, std::u16string_view ti
     name += QChar(u'-') + QString::number(::getuid());
   }
   return QDir(directory).filePath(name);
+}
+
+QString RunningCopyLockPath(const QString& address) {
+  return address + QString::fromLatin1(kLockSuffix);
 }
 
 }  // namespace velmora::platform

@@ -12,4 +12,7 @@ namespace velmora::platform {
 // temporary directory with the user's id in the name.
 QString RunningCopyAddress(std::u16string_view className, std::u16string_view title);
 
+// The lock file beside `address` that the copy listening there holds.
+QString RunningCopyLockPath(const QString& address);
+
 }  // namespace velmora::platform
