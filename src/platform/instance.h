@@ -18,8 +18,10 @@ enum class RunningCopyFront {
 
 struct RunningCopy;
 
-// Looks for a running copy whose main window has `className` and `title`;
-// nullptr when there is none. Release with ForgetRunningCopy.
+// Looks for a running copy whose main window has `className` and `title`, on
+// this copy's display and with its settings file (copies that share neither
+// are independent); nullptr when there is none. Release with
+// ForgetRunningCopy.
 RunningCopy* FindRunningCopy(std::u16string_view className, std::u16string_view title);
 void ForgetRunningCopy(RunningCopy* copy);
 

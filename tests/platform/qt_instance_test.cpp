@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QLocalServer>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -138,6 +139,65 @@ TEST_F(QtInstanceTest, AListenWhileALiveCopyHoldsTheAddressFails) {
   first.close();
   EXPECT_TRUE(ListenAsRunningCopy(kClass, title));
   ::unlink(lockPath.constData());
+}
+
+// Sets an environment variable for its life, then puts back what was there.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const QString& value)
+      : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+    Set(value);
+  }
+  ~ScopedVariable() {
+    if (had_) {
+      qputenv(name_, old_);
+    } else {
+      qunsetenv(name_);
+    }
+  }
+  ScopedVariable(const ScopedVariable&) = delete;
+  ScopedVariable& operator=(const ScopedVariable&) = delete;
+  void Set(const QString& value) { qputenv(name_, QFile::encodeName(value)); }
+
+ private:
+  const char* name_;
+  bool had_;
+  QByteArray old_;
+};
+
+// One copy runs per display and settings file: a copy started on another
+// display, or with another settings file, does not find this one.
+TEST_F(QtInstanceTest, OneCopyRunsPerDisplayAndSettingsFile) {
+  const QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QString storeA = folder.filePath(QStringLiteral("a.reg"));
+  ScopedVariable display("DISPLAY", QStringLiteral(":91"));
+  ScopedVariable store("VELMORA_REGISTRY", storeA);
+  const std::u16string title = UniqueTitle("places");
+  ASSERT_TRUE(ListenAsRunningCopy(kClass, title));
+  SetRunningCopyWindow(main_);
+
+  const struct {
+    const char* name;
+    QString display;
+    QString store;
+    bool found;
+  } cases[] = {
+      {"SameDisplayAndFile", QStringLiteral(":91"), storeA, true},
+      {"AnotherScreenOfTheDisplay", QStringLiteral(":91.0"), storeA, true},
+      {"TheFileSpelledOtherwise", QStringLiteral(":91"),
+       folder.path() + QStringLiteral("/./a.reg"), true},
+      {"AnotherDisplay", QStringLiteral(":92"), storeA, false},
+      {"AnotherFile", QStringLiteral(":91"), folder.filePath(QStringLiteral("b.reg")), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    display.Set(c.display);
+    store.Set(c.store);
+    RunningCopy* copy = FindRunningCopy(kClass, title);
+    EXPECT_EQ(copy != nullptr, c.found);
+    ForgetRunningCopy(copy);
+  }
 }
 
 TEST_F(QtInstanceTest, AddressLeftBehindByACrashedCopyIsTakenOver) {

@@ -1,5 +1,6 @@
 // Where the running copy of the program listens: a local socket per user,
-// named after the main window's class and title.
+// named after the main window's class and title, the display and the
+// settings file, so that one copy runs per display and settings file.
 #pragma once
 
 #include <QString>
