@@ -35,7 +35,10 @@ trap cleanup EXIT
 for display in "$display_a" "$display_b"; do
   Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >"$work/xvfb${display#:}.log" 2>&1 &
   servers+=($!)
-  for _ in $(seq 50); do DISPLAY=$display xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+  for _ in $(seq 50); do
+    DISPLAY=$display xdotool getmouselocation >/dev/null 2>&1 && break
+    sleep 0.1
+  done
 done
 
 # How many visible windows titled exactly $2 display $1 shows, once it shows
@@ -61,7 +64,8 @@ still_running() { kill -0 "$1" 2>/dev/null; }
 
 start_copy "$display_a" "$work/one.reg"
 first=$started
-[ "$(windows_named "$display_a" "Choose Font" 1)" -eq 1 ] || fail "the first copy shows no font dialog"
+[ "$(windows_named "$display_a" "Choose Font" 1)" -eq 1 ] ||
+  fail "the first copy shows no font dialog"
 
 start_copy "$display_a" "$work/two.reg"
 other_file=$started
@@ -79,7 +83,8 @@ for _ in $(seq 200); do still_running "$same" || break; sleep 0.1; done
 still_running "$same" && fail "a copy with the same display and settings file runs"
 wait "$same" || fail "the copy that found the running one ended with status $?"
 sleep 1
-[ "$(windows_named "$display_a" "Choose Font" 0)" -eq 2 ] || fail "the handing-over copy showed a window"
+[ "$(windows_named "$display_a" "Choose Font" 0)" -eq 2 ] ||
+  fail "the handing-over copy showed a window"
 
 for pid in "$first" "$other_file" "$other_display"; do
   still_running "$pid" || fail "copy $pid ended"
