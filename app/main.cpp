@@ -1,5 +1,5 @@
-// The program: the entry routine run on the Qt platform. The command line is
-// handed to the toolkit and means nothing to the program.
+// The program: the entry routine run on the Qt platform. The command line
+// means nothing to the program, nor to the toolkit.
 #include "platform/qt/application.h"
 #include "shell/startup.h"
 

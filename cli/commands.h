@@ -24,6 +24,9 @@ int RenderCommand(Args args);
 // Prints `problem` and the usage text to standard error; returns kExitUsage.
 int UsageError(std::string_view problem);
 
+// Prints the usage text to standard output, as asked for; returns kExitOk.
+int PrintUsage();
+
 // Parses a whole decimal number in [low, high]; false for anything else.
 bool ParseNumber(std::string_view text, long low, long high, long* value);
 

@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: velmora-cli COMMAND [ARGS]\n"
+    "  help, --help, -h        this text\n"
     "  toc [--bookmarks]       the table of contents, one entry a line; with\n"
     "                          --bookmarks headed by the stored bookmarks\n"
     "  text N                  article N, one paragraph a line\n"
@@ -28,6 +29,9 @@ constexpr std::string_view kUsage =
     "      --highlight START:END     the stored bytes [START, END) highlighted\n"
     "      --heading-box             the heading box over the bottom of the view\n"
     "      --scale R                 R device pixels per pixel, 1 to 4 (1)\n";
+
+// What asks for the usage text rather than for a command.
+constexpr std::string_view kHelpWords[] = {"--help", "-h", "help"};
 
 struct Command {
   std::string_view name;
@@ -48,6 +52,11 @@ int UsageError(std::string_view problem) {
   return kExitUsage;
 }
 
+int PrintUsage() {
+  std::fwrite(kUsage.data(), 1, kUsage.size(), stdout);
+  return kExitOk;
+}
+
 bool ParseNumber(std::string_view text, long low, long high, long* value) {
   long parsed = 0;
   const char* end = text.data() + text.size();
@@ -64,6 +73,9 @@ int main(int argc, char** argv) {
   if (argc < 2) return UsageError("no command given");
   const std::vector<std::string_view> args(argv + 2, argv + argc);
   const std::string_view name = argv[1];
+  for (std::string_view help : kHelpWords) {
+    if (name == help) return PrintUsage();
+  }
   for (const Command& command : kCommands) {
     if (command.name == name) return command.run(args);
   }

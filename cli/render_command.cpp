@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -9,6 +10,7 @@
 #include "commands.h"
 #include "platform/qt/image_surface.h"
 #include "platform/text_encoding.h"
+#include "platform/surface.h"
 #include "resources/article_count.h"
 #include "state/app_state.h"
 #include "view/heading_box.h"
@@ -32,6 +34,7 @@ struct RenderOptions {
   long width = kDefaultWidth;
   long height = kDefaultHeight;
   FontSettings fonts{{}, 0, kLetterBaseUnicode};
+  std::string_view faceArgument;  // --font as given, for messages
   bool reverse = false;
   long top = 0;
   long highlightStart = 0;
@@ -95,6 +98,7 @@ std::optional<std::string> ParseOptions(Args args, RenderOptions* options) {
     } else if (arg == "--height") {
       if (!ParseNumber(value, 1, kMaxSide, &options->height)) return OutOfRange(arg, 1, kMaxSide);
     } else if (arg == "--font") {
+      options->faceArgument = value;
       if (!ToFaceName(value, options->fonts.faceName)) {
         return "--font must be a UTF-8 face name of at most " +
                std::to_string(kFaceNameCapacity - 1) + " UTF-16 units";
@@ -129,6 +133,26 @@ std::optional<std::string> ParseOptions(Args args, RenderOptions* options) {
   if (!haveArticle) return "render needs an article number";
   if (options->out.empty()) return "render needs --out FILE.png";
   return std::nullopt;
+}
+
+// True when `face` names an installed family; letters compared without case,
+// as the toolkit's font matching compares them.
+bool IsInstalledFace(const char16_t* face) {
+  struct Search {
+    std::u16string_view face;
+    bool found = false;
+    static int Visit(const platform::FontFamily& family, void* context) {
+      auto* search = static_cast<Search*>(context);
+      const std::u16string_view name(family.faceName);
+      const auto fold = [](char16_t c) {
+        return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+      };
+      search->found = std::ranges::equal(name, search->face, {}, fold, fold);
+      return search->found ? 0 : 1;
+    }
+  } search{face};
+  platform::EnumerateFontFamilies(nullptr, Search::Visit, &search);
+  return search.found;
 }
 
 // Lays the article out and paints it on `surface` as the reader's view does.
@@ -175,6 +199,13 @@ int RenderCommand(Args args) {
   }
 
   platform::OffscreenGraphics* graphics = platform::StartOffscreenGraphics();
+  // The reader's view falls back to another face too, but the user asked
+  // for this one by name.
+  if (options.fonts.faceName[0] != 0 && !IsInstalledFace(options.fonts.faceName)) {
+    std::fprintf(stderr,
+                 "velmora-cli: no installed face is named '%.*s'; drawn in the fallback face\n",
+                 static_cast<int>(options.faceArgument.size()), options.faceArgument.data());
+  }
   platform::Surface* surface = platform::CreateImageSurface(static_cast<int>(options.width),
                                                             static_cast<int>(options.height),
                                                             static_cast<double>(options.scale));

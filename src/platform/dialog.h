@@ -95,7 +95,8 @@ Rect MapDialogRect(WindowHandle dialog, const Rect& dialogUnits);
 
 void SetControlText(WindowHandle control, std::u16string_view text);
 std::u16string GetControlText(WindowHandle control);
-// The font a control draws with (nullptr: the dialog's), and a new one.
+// The font a control draws with: the one last given to it, else the dialog's
+// (owned by the dialog). Giving nullptr returns it to the dialog's font.
 Font* GetControlFont(WindowHandle control);
 void SetControlFont(WindowHandle control, Font* font, bool redraw);
 

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,6 +28,10 @@ struct RegistryValue {
   std::uint32_t type = 0;
   std::vector<std::uint8_t> data;
 };
+
+// The file the store uses now, as named ($VELMORA_REGISTRY or the default);
+// empty when no home folder can be found.
+std::string RegistryFilePath();
 
 // True when the key exists (it was written once and not removed).
 bool RegistryKeyExists(std::string_view keyPath);

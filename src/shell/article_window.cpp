@@ -73,6 +73,11 @@ void ResizeArticleView(platform::WindowHandle window, platform::LParam packedSiz
   view::SyncScrollBar(window);
 }
 
+void ApplyFontSettings(platform::WindowHandle window) {
+  view::SetTextViewFonts(appState.articleView, &appState.fontSettings);
+  view::SyncScrollBar(window);
+}
+
 void PaintMain(platform::Surface* surface, platform::WindowHandle window, std::uint32_t flags) {
   platform::Surface* begun = surface == nullptr ? platform::BeginPaint(window) : nullptr;
   if ((flags & kPaintView) != 0) {

@@ -31,6 +31,10 @@ void CreateArticleView(platform::WindowHandle window);
 // the gutters, and is laid out again when that size differs.
 void ResizeArticleView(platform::WindowHandle window, platform::LParam packedSize);
 
+// Hands the FontSettings to the view, which is laid out again in them and
+// repainted, and brings `window`'s scroll bar to the new rows.
+void ApplyFontSettings(platform::WindowHandle window);
+
 // Paints as `flags` say. With no `surface` given, painting is begun and ended
 // here (WM_PAINT); a surface given only skips that. The view paints through
 // its own surface.

@@ -7,18 +7,18 @@
 #include "resources/ids.h"
 #include "shell/about_dialog.h"
 #include "state/app_state.h"
+#include "shell/article_window.h"
 #include "shell/bars.h"
 #include "shell/navigation.h"
 #include "shell/update_check.h"
 #include "view/paint.h"
-#include "view/text_view.h"
 
 namespace velmora::shell {
 namespace {
 
 void ChooseFont(platform::WindowHandle window) {
   if (font::RunFontDialog(window, &appState.fontSettings) == platform::IDOK) {
-    view::SetTextViewFonts(appState.articleView, &appState.fontSettings);
+    ApplyFontSettings(window);
   }
 }
 

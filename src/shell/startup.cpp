@@ -6,6 +6,7 @@
 #include "platform/shell.h"
 #include "platform/window.h"
 #include "resources/ids.h"
+#include "shell/article_window.h"
 #include "state/app_state.h"
 #include "shell/main_window.h"
 #include "state/screen.h"
@@ -46,6 +47,14 @@ void HandOverToRunningCopy(platform::RunningCopy* copy) {
   platform::ForgetRunningCopy(copy);
 }
 
+// True when a running copy was found and handed the reader.
+bool HandOverIfRunning() {
+  platform::RunningCopy* copy = platform::FindRunningCopy(kMainWindowClass, kMainWindowTitle);
+  if (copy == nullptr) return false;
+  HandOverToRunningCopy(copy);
+  return true;
+}
+
 void RestoreTaskbar() {
   if (screen::taskbarWindow != nullptr && taskbar_was_visible) {
     platform::ShowWindow(screen::taskbarWindow, platform::SW_SHOW);
@@ -74,7 +83,7 @@ void CoverTaskbarStrip(WindowHandle window) {
 // the dialog's answer the view takes the settings it leaves.
 void AskForFirstFont(WindowHandle window) {
   font::RunFontDialog(window, &appState.fontSettings);
-  view::SetTextViewFonts(appState.articleView, &appState.fontSettings);
+  ApplyFontSettings(window);
 }
 
 }  // namespace
@@ -89,8 +98,13 @@ bool RegisterMainWindowClass() {
 }
 
 WindowHandle StartInstance(int showCommand) {
-  if (platform::RunningCopy* copy = platform::FindRunningCopy(kMainWindowClass, kMainWindowTitle)) {
-    HandOverToRunningCopy(copy);
+  if (HandOverIfRunning()) return nullptr;
+  // Findable from here on, before the settings are read and the window made.
+  // A copy that became findable since the look above gets the reader; and
+  // a copy that cannot be found must not run beside another one, since both
+  // would write one settings file.
+  if (!platform::ListenAsRunningCopy(kMainWindowClass, kMainWindowTitle)) {
+    HandOverIfRunning();
     return nullptr;
   }
   if (screen::taskbarWindow != nullptr) platform::ShowWindow(screen::taskbarWindow, platform::SW_HIDE);
@@ -103,10 +117,10 @@ WindowHandle StartInstance(int showCommand) {
     RestoreTaskbar();
     return nullptr;
   }
+  platform::SetRunningCopyWindow(window);
   if (deviceOptions.fullScreen != 0) CoverTaskbarStrip(window);
   platform::ShowWindow(window, showCommand);
   platform::UpdateWindow(window);
-  platform::ListenAsRunningCopy(window, kMainWindowClass, kMainWindowTitle);
   if (appState.fontSettings.faceName[0] == 0) AskForFirstFont(window);
   return window;
 }

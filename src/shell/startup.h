@@ -11,10 +11,10 @@ namespace velmora::shell {
 // (which is handed the reader) or the main window cannot be made.
 int EntryRoutine(int showCommand);
 
-// Hands over to a running copy and returns none; otherwise loads the
-// settings, creates and shows the main window, listens for later copies,
-// asks for a font on the first run, and returns the main window (none when
-// it cannot be made).
+// Hands over to a running copy and returns none; otherwise becomes findable
+// by later copies (none returned when it cannot), loads the settings,
+// creates and shows the main window, asks for a font on the first run, and
+// returns the main window (none when it cannot be made).
 platform::WindowHandle StartInstance(int showCommand);
 
 // Registers the main window's class ("Velmora", MainWindowProc, icon 101).

@@ -12,6 +12,7 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "resources/ids.h"
+#include "resources/messages.h"
 #include "state/app_state.h"
 #include "shell/main_window.h"
 #include "state/settings_names.h"
@@ -129,15 +130,56 @@ TEST_F(StartupTest, MainWindowHasItsClassAndStyle) {
   }
 }
 
-TEST_F(StartupTest, ListensForLaterCopiesOnceShown) {
+// Findable from before the window is made: a later copy that starts while
+// this one loads, or shows a message inside window creation, hands over.
+TEST_F(StartupTest, IsFindableBeforeItsWindowIsMade) {
   Start();
   const std::vector<headless::InstanceCall>& calls = headless::InstanceCalls();
-  ASSERT_EQ(calls.size(), 2u);
+  ASSERT_EQ(calls.size(), 3u);
   EXPECT_EQ(calls[0].kind, InstanceCallKind::kFind);
   EXPECT_EQ(calls[1].kind, InstanceCallKind::kListen);
-  EXPECT_EQ(calls[1].window, window_);
   EXPECT_EQ(calls[1].className, shell::kMainWindowClass);
   EXPECT_EQ(calls[1].title, shell::kMainWindowTitle);
+  EXPECT_EQ(calls[2].kind, InstanceCallKind::kSetWindow);
+  EXPECT_EQ(calls[2].window, window_);
+
+  Restart();
+  headless::FailWindowCreation(true);
+  EXPECT_EQ(shell::EntryRoutine(platform::SW_SHOWNORMAL), 0);
+  std::vector<InstanceCallKind> kinds;
+  for (const headless::InstanceCall& call : headless::InstanceCalls()) kinds.push_back(call.kind);
+  EXPECT_EQ(kinds, (std::vector<InstanceCallKind>{InstanceCallKind::kFind,
+                                                  InstanceCallKind::kListen}));
+}
+
+// A listen that fails leaves no second copy running beside the first: the
+// copy that got there meanwhile gets the reader, and this one reads and
+// writes nothing.
+TEST_F(StartupTest, AFailedListenEndsTheCopyBeforeItTouchesTheSettings) {
+  const struct {
+    const char* name;
+    std::optional<RunningCopyFront> startedMeanwhile;
+    std::vector<InstanceCallKind> calls;
+  } cases[] = {
+      {"NoCopyToBeFound", std::nullopt,
+       {InstanceCallKind::kFind, InstanceCallKind::kListen, InstanceCallKind::kFind}},
+      {"ACopyStartedMeanwhile", RunningCopyFront::kMainWindow,
+       {InstanceCallKind::kFind, InstanceCallKind::kListen, InstanceCallKind::kFind,
+        InstanceCallKind::kSendCommand, InstanceCallKind::kForget}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Restart();
+    std::filesystem::remove(RegistryFile());
+    headless::FailListen(c.startedMeanwhile);
+    EXPECT_EQ(shell::EntryRoutine(platform::SW_SHOWNORMAL), 0);
+    std::vector<InstanceCallKind> kinds;
+    for (const headless::InstanceCall& call : headless::InstanceCalls()) kinds.push_back(call.kind);
+    EXPECT_EQ(kinds, c.calls);
+    EXPECT_TRUE(headless::TopLevelWindows().empty());
+    EXPECT_TRUE(headless::RegisteredClasses().empty());
+    EXPECT_FALSE(std::filesystem::exists(RegistryFile()));
+  }
 }
 
 TEST_F(StartupTest, StoredArticleShowsAtItsStoredRow) {
@@ -185,6 +227,34 @@ TEST_F(StartupTest, FirstRunAppliesTheFontSettingsAfterTheDialog) {
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.back().fontHeight, 20);
     EXPECT_EQ(View().rowsPainted, View().height / 20);
+  }
+}
+
+// Both font dialogs lay the article out again; the scroll bar follows the new
+// rows, or a first start would show no thumb until the reader scrolls.
+TEST_F(StartupTest, TheScrollBarFollowsTheLayoutAfterEachFontDialog) {
+  const auto growToSize40 = [](platform::WindowHandle dialog) {
+    appState.fontSettings.size = 40;
+    platform::EndDialog(dialog, platform::IDOK);
+  };
+  for (const bool firstRun : {true, false}) {
+    SCOPED_TRACE(firstRun ? "FirstRun" : "FontCommand");
+    Restart();
+    if (firstRun) {
+      ForgetFontName();
+      headless::ScriptDialog(resources::kDialogFont, growToSize40);
+    }
+    Start();
+    if (!firstRun) {
+      headless::ScriptDialog(resources::kDialogFont, growToSize40);
+      platform::SendMessage(window_, platform::WM_COMMAND, resources::kCmdFont, 0);
+    }
+    ASSERT_EQ(View().fonts.size, 40);
+    const std::optional<platform::ScrollBarState> bar = headless::ScrollBarOf(window_);
+    ASSERT_TRUE(bar.has_value());
+    EXPECT_GT(View().lastTopRow, 0);
+    EXPECT_EQ(bar->maximum, View().lastTopRow);
+    EXPECT_EQ(bar->position, View().topRow);
   }
 }
 
@@ -263,6 +333,24 @@ TEST_F(StartupTest, FullScreenHidesTheTaskbarForTheRun) {
       EXPECT_EQ(mainDuringRun->place.top, 30);
     }
   }
+}
+
+// Memory that runs out while the settings load posts the quit: the first-run
+// font dialog and the message loop, which start after it, end at once.
+TEST_F(StartupTest, AQuitPostedWhileLoadingEndsTheFontDialogAndTheLoopAtOnce) {
+  ForgetFontName();
+  bool dialogRan = false;
+  headless::ScriptDialog(resources::kDialogFont,
+                         [&dialogRan](platform::WindowHandle) { dialogRan = true; });
+  headless::FailHeapAfter(0);
+  EXPECT_EQ(shell::EntryRoutine(platform::SW_SHOWNORMAL), 0);
+  headless::ResetHeapFaults();
+  ASSERT_FALSE(headless::MessageBoxCalls().empty());
+  EXPECT_EQ(headless::MessageBoxCalls()[0].text, resources::kMsgNotEnoughMemory);
+  EXPECT_FALSE(dialogRan);
+  ASSERT_EQ(headless::DialogRuns().size(), 1u);
+  EXPECT_EQ(headless::DialogRuns()[0].result, platform::IDCANCEL);
+  EXPECT_FALSE(headless::MessageLoopStarved());
 }
 
 // A window that cannot be made ends the program at once; the taskbar hidden

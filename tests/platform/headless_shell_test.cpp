@@ -230,16 +230,27 @@ TEST_F(HeadlessShell, RunningCopyIsSimulatedAndCallsRecorded) {
   EXPECT_EQ(RunningCopyForeground(copy), RunningCopyFront::kMainWindow);
   SendCommandToRunningCopy(copy, kCmdOpen);
   ForgetRunningCopy(copy);
-  ListenAsRunningCopy(window_, u"Velmora", u"Velmora");
+  EXPECT_TRUE(ListenAsRunningCopy(u"Velmora", u"Velmora"));
+  SetRunningCopyWindow(window_);
 
   const auto& calls = headless::InstanceCalls();
-  ASSERT_EQ(calls.size(), 5u);
+  ASSERT_EQ(calls.size(), 6u);
   EXPECT_EQ(calls[1].kind, headless::InstanceCallKind::kFind);
   EXPECT_EQ(calls[1].className, u"Velmora");
   EXPECT_EQ(calls[2].kind, headless::InstanceCallKind::kSendCommand);
   EXPECT_EQ(calls[2].command, kCmdOpen);
   EXPECT_EQ(calls[3].kind, headless::InstanceCallKind::kForget);
-  EXPECT_EQ(calls[4].window, window_);
+  EXPECT_EQ(calls[4].kind, headless::InstanceCallKind::kListen);
+  EXPECT_EQ(calls[5].window, window_);
+
+  headless::ResetAll();
+  headless::FailListen(RunningCopyFront::kOwnWindow);
+  EXPECT_EQ(FindRunningCopy(u"Velmora", u"Velmora"), nullptr);
+  EXPECT_FALSE(ListenAsRunningCopy(u"Velmora", u"Velmora"));
+  copy = FindRunningCopy(u"Velmora", u"Velmora");
+  ASSERT_NE(copy, nullptr) << "the copy that got there first";
+  EXPECT_EQ(RunningCopyForeground(copy), RunningCopyFront::kOwnWindow);
+  ForgetRunningCopy(copy);
 }
 
 std::vector<std::u16string> EnumeratedFaces(int stopAfter) {

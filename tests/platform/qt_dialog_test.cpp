@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QEventLoop>
+#include <QFontInfo>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 
 #include "list_box_rules.h"
 #include "platform/dialog.h"
+#include "platform/message_loop.h"
 #include "platform/qt/qt_handles.h"
 #include "platform/qt/window_objects.h"
 #include "platform/shell.h"
@@ -130,6 +132,19 @@ TEST_F(QtDialogTest, EndDialogWhileInitialisingSkipsTheRun) {
   EXPECT_EQ(DialogBoxParam(0xFFFF, owner_, qt_test::RecordingDialogProc, 0), -1);
 }
 
+// A quit posted before a dialog runs ends its run at once, as the quit ends
+// every loop; the message loop that follows still ends with its code.
+TEST_F(QtDialogTest, AQuitPostedBeforeTheRunEndsItAtOnce) {
+  bool driven = false;
+  PostQuitMessage(6);
+  EXPECT_EQ(Run(resources::kDialogFont, IDOK, [&driven](WindowHandle) { driven = true; }),
+            IDCANCEL);
+  EXPECT_FALSE(driven);
+  EXPECT_EQ(DialogMessageNumbers({WM_INITDIALOG, WM_DESTROY}),
+            (std::vector<std::uint32_t>{WM_INITDIALOG, WM_DESTROY}));
+  EXPECT_EQ(RunMessageLoop(), 6);
+}
+
 TEST_F(QtDialogTest, ControlsAnswerByIdAndNullControlsDoNothing) {
   Run(resources::kDialogFont, IDOK, [this](WindowHandle dialog) {
     EXPECT_EQ(GetParent(dialog), owner_);
@@ -217,7 +232,9 @@ TEST_F(QtDialogTest, ListBoxesSortSelectByPrefixAndNotifyOnlyTheReadersChoice) {
     EXPECT_EQ(ListBoxCount(plain), 2);
     EXPECT_TRUE(DialogMessages(WM_COMMAND).empty()) << "the program's changes notify nobody";
 
-    static_cast<QListWidget*>(WidgetOf(plain))->setCurrentRow(1);
+    auto* plainList = static_cast<QListWidget*>(WidgetOf(plain));
+    QTest::mouseClick(plainList->viewport(), Qt::LeftButton, {},
+                      plainList->visualItemRect(plainList->item(1)).center());
     const auto commands = DialogMessages(WM_COMMAND);
     ASSERT_EQ(commands.size(), 1u);
     EXPECT_EQ(commands[0].wParam, MakeWParam(resources::kIdcSizeList, LBN_SELCHANGE));
@@ -225,10 +242,56 @@ TEST_F(QtDialogTest, ListBoxesSortSelectByPrefixAndNotifyOnlyTheReadersChoice) {
   });
 }
 
+// Every action of the reader on a list notifies, after the selection has
+// moved: a click on the selected item too (the face dialog's Hebrew rule
+// runs on it). The list's own choice of a current row, when it gets the
+// focus without a selection, is no action of the reader's.
+TEST_F(QtDialogTest, ListBoxesNotifyEveryReadersActionAndNothingElse) {
+  Run(resources::kDialogFont, IDOK, [this](WindowHandle dialog) {
+    WindowHandle sizes = GetDlgItem(dialog, resources::kIdcSizeList);
+    auto* list = static_cast<QListWidget*>(WidgetOf(sizes));
+    ListBoxReset(sizes);
+    for (std::u16string_view size : {u"10", u"11", u"12", u"14"}) ListBoxAddString(sizes, size);
+    std::vector<int> seen;  // the selection as each notification finds it
+    Reaction() = [previous = Reaction(), &seen, sizes](const Received& received)
+        -> std::optional<LResult> {
+      if (received.message == WM_COMMAND &&
+          received.wParam == MakeWParam(resources::kIdcSizeList, LBN_SELCHANGE)) {
+        seen.push_back(ListBoxCurrentSelection(sizes));
+      }
+      return previous(received);
+    };
+    WidgetOf(dialog)->activateWindow();
+    SetFocus(sizes);
+    ProcessPending();
+    EXPECT_TRUE(seen.empty()) << "taking the focus chose a row";
+
+    ListBoxSelectString(sizes, u"11");
+    const auto click = [list](int row) {
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                        list->visualItemRect(list->item(row)).center());
+    };
+    click(1);
+    EXPECT_EQ(seen, std::vector<int>{1}) << "a click on the selected item";
+    click(3);
+    EXPECT_EQ(seen, (std::vector<int>{1, 3})) << "a click on another item";
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(seen, (std::vector<int>{1, 3, 2})) << "an arrow key";
+    ListBoxSelectString(sizes, u"10");
+    EXPECT_EQ(seen.size(), 3u) << "the program's selection";
+  });
+}
+
 TEST_F(QtDialogTest, OwnerDrawnButtonIsDrawnByTheProcedureAndClicksAsACommand) {
   const std::intptr_t result = Run(resources::kDialogAbout, kEndsItself, [this](WindowHandle dialog) {
     WindowHandle link = GetDlgItem(dialog, resources::kIdcLinkButton);
-    EXPECT_EQ(GetControlFont(link), nullptr);
+    // Until the program gives it one, a control's font is the dialog's: its
+    // face and size, not a fallback.
+    Font* dialogFont = GetControlFont(link);
+    ASSERT_NE(dialogFont, nullptr);
+    const FontDescription dialogs = DescribeFont(dialogFont);
+    EXPECT_EQ(QString::fromUtf16(dialogs.faceName), WidgetOf(dialog)->font().family());
+    EXPECT_EQ(-dialogs.height, QFontInfo(WidgetOf(dialog)->font()).pixelSize());
     FontDescription description;
     description.height = 20;
     description.underline = true;
@@ -244,6 +307,8 @@ TEST_F(QtDialogTest, OwnerDrawnButtonIsDrawnByTheProcedureAndClicksAsACommand) {
     const Rect place = GetWindowRect(link);
     EXPECT_EQ(place.right - place.left, 60);
     EXPECT_EQ(place.bottom - place.top, 24);
+    SetControlFont(link, nullptr, false);
+    EXPECT_EQ(GetControlFont(link), dialogFont) << "no font given is the dialog's again";
 
     Reaction() = [previous = Reaction()](const Received& received) -> std::optional<LResult> {
       if (received.message == WM_DRAWITEM) {

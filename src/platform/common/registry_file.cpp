@@ -218,6 +218,8 @@ bool ReplaceFile(const fs::path& path, const fs::path& folder, const std::string
 
 }  // namespace
 
+std::string RegistryFilePath() { return StorePath().string(); }
+
 bool RegistryKeyExists(std::string_view keyPath) {
   RegistryModel model = ReadModel();
   return FindRegistryKey(model, FullKeyPath(keyPath)) != nullptr;

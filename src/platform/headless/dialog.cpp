@@ -1,6 +1,7 @@
 // Modal dialogs run by test scripts: the dialog is built from its template,
 // initialised, handed to the script queued for its template, cancelled when
-// the script leaves it open, and destroyed.
+// the script leaves it open, and destroyed. A quit posted before the run
+// ends it without its script.
 #include <deque>
 #include <map>
 
@@ -107,8 +108,10 @@ std::intptr_t DialogBoxParam(std::uint16_t templateId, WindowHandle owner,
   dialog->running = true;
   if (headless::Deliver(dialog, WM_INITDIALOG, 0, parameter) != 0) FocusFirstTabStop(*dialog);
   if (Running(dialog)) headless::SendSizeIfChanged(dialog);
-  if (Running(dialog)) RunScript(dialog);
-  if (Running(dialog)) {
+  // A quit posted before the run ends it at once, as it ends every loop.
+  const bool quitPosted = headless::PostedQuit().has_value();
+  if (Running(dialog) && !quitPosted) RunScript(dialog);
+  if (Running(dialog) && !quitPosted) {
     headless::Deliver(dialog, WM_COMMAND, MakeWParam(IDCANCEL, BN_CLICKED), 0);
   }
   const std::intptr_t result = dialog->endResult.value_or(IDCANCEL);

@@ -361,13 +361,18 @@ bool MessageLoopStarved();
 // Makes FindRunningCopy find a running copy (whatever names it is given),
 // whose foreground is `front`. Without this call there is none.
 void SimulateRunningCopy(RunningCopyFront front);
+// Makes ListenAsRunningCopy fail; with `startedMeanwhile`, because a copy
+// whose foreground is that started since FindRunningCopy looked (later finds
+// find it).
+void FailListen(std::optional<RunningCopyFront> startedMeanwhile = std::nullopt);
 
 enum class InstanceCallKind {
   kFind,          // FindRunningCopy: className, title
   kForget,        // ForgetRunningCopy
   kSendCommand,   // SendCommandToRunningCopy: command
   kBringToFront,  // BringRunningCopyToFront
-  kListen         // ListenAsRunningCopy: window, className, title
+  kListen,        // ListenAsRunningCopy: className, title
+  kSetWindow      // SetRunningCopyWindow: window
 };
 struct InstanceCall {
   InstanceCallKind kind;

@@ -14,6 +14,8 @@ namespace {
 
 RunningCopy running_copy;
 bool simulated = false;
+bool listen_fails = false;
+std::optional<RunningCopyFront> started_meanwhile;
 std::vector<headless::InstanceCall> calls;
 
 void Record(headless::InstanceCallKind kind) { calls.push_back({kind, {}, {}, 0, nullptr}); }
@@ -43,10 +45,16 @@ void BringRunningCopyToFront(RunningCopy* copy) {
   if (copy != nullptr) Record(headless::InstanceCallKind::kBringToFront);
 }
 
-void ListenAsRunningCopy(WindowHandle mainWindow, std::u16string_view className,
-                         std::u16string_view title) {
+bool ListenAsRunningCopy(std::u16string_view className, std::u16string_view title) {
   calls.push_back({headless::InstanceCallKind::kListen, std::u16string(className),
-                   std::u16string(title), 0, mainWindow});
+                   std::u16string(title), 0, nullptr});
+  if (!listen_fails) return true;
+  if (started_meanwhile) headless::SimulateRunningCopy(*started_meanwhile);
+  return false;
+}
+
+void SetRunningCopyWindow(WindowHandle mainWindow) {
+  calls.push_back({headless::InstanceCallKind::kSetWindow, {}, {}, 0, mainWindow});
 }
 
 namespace headless {
@@ -56,10 +64,17 @@ void SimulateRunningCopy(RunningCopyFront front) {
   running_copy.front = front;
 }
 
+void FailListen(std::optional<RunningCopyFront> startedMeanwhile) {
+  listen_fails = true;
+  started_meanwhile = startedMeanwhile;
+}
+
 const std::vector<InstanceCall>& InstanceCalls() { return calls; }
 
 void ResetInstance() {
   simulated = false;
+  listen_fails = false;
+  started_meanwhile.reset();
   running_copy = {};
   calls.clear();
 }

@@ -83,7 +83,14 @@ int RunQtProgram(int argc, char** argv, int (*entryRoutine)(int showCommand)) {
   QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
   QApplication::setOrganizationName(QString::fromLatin1(kOrganisationName));
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
-  QApplication application(argc, argv);
+  // Any command line starts the program as an empty one does: the toolkit
+  // would take options of its own from it (-reverse, -style, -platform, ...),
+  // so it sees the program's name alone. It keeps both for its whole life.
+  char* programName =
+      argc > 0 && argv[0] != nullptr ? argv[0] : const_cast<char*>(kDesktopFileName);
+  std::array<char*, 2> toolkitArgv{programName, nullptr};
+  int toolkitArgc = 1;
+  QApplication application(toolkitArgc, toolkitArgv.data());
   // The program ends when its main window posts the quit, never because its
   // last window closed.
   QApplication::setQuitOnLastWindowClosed(false);

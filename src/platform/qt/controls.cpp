@@ -110,7 +110,8 @@ std::u16string GetControlText(WindowHandle control) {
 
 Font* GetControlFont(WindowHandle control) {
   if (!IsLive(control) || control->kind != WindowKind::kControl) return nullptr;
-  return control->control->givenFont;
+  Font* given = control->control->givenFont;
+  return given != nullptr ? given : control->parent->dialog->surfaceFont;
 }
 
 // The control keeps a copy of the font for its surface, so that the caller

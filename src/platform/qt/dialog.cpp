@@ -237,7 +237,8 @@ std::intptr_t DialogBoxParam(std::uint16_t templateId, WindowHandle owner, Dialo
   if (Deliver(dialog, WM_INITDIALOG, 0, parameter) != 0) FocusFirstTabStop(dialog);
   if (!state.ended) FitControls(dialog);
   if (!state.ended) SendSizeIfChanged(dialog);
-  if (!state.ended) widget->exec();
+  // A quit posted before the run ends it at once, as it ends every loop.
+  if (!state.ended && !QuitPosted()) widget->exec();
   state.running = false;
   std::erase(running_dialogs, dialog);
   Deliver(dialog, WM_DESTROY, 0, 0);

@@ -3,8 +3,10 @@
 // procedure as the template's control would.
 #include <QAbstractButton>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -86,18 +88,55 @@ QWidget* MakeEdit(const ControlTemplate& item, QWidget* parent) {
   return edit;
 }
 
+// A list box that tells the dialog of the reader's actions alone, each once
+// the selection has moved: a press on an item (the selected one too), and a
+// selection moved by keys or by dragging. The program's own changes and the
+// current row that the list picks for itself on taking the focus are no
+// actions of the reader's; the toolkit's signals cannot tell them apart, and
+// they come before the selection has moved on a press.
+class ListBox : public QListWidget {
+ public:
+  ListBox(Window* control, bool notifies, QWidget* parent)
+      : QListWidget(parent), control_(control), notifies_(notifies) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    QListWidget::mousePressEvent(event);
+    if (itemAt(event->position().toPoint()) != nullptr) Tell();
+  }
+
+  void mouseMoveEvent(QMouseEvent* event) override {
+    const int before = SelectedRow();
+    QListWidget::mouseMoveEvent(event);
+    if (SelectedRow() != before) Tell();
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    const int before = SelectedRow();
+    QListWidget::keyPressEvent(event);
+    if (SelectedRow() != before) Tell();
+  }
+
+ private:
+  int SelectedRow() const {
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? kNoSelection : row(selected.first());
+  }
+
+  void Tell() {
+    if (notifies_ && IsLive(control_)) Notify(control_, LBN_SELCHANGE);
+  }
+
+  Window* control_;
+  bool notifies_;
+};
+
 QWidget* MakeListBox(Window* control, const ControlTemplate& item, QWidget* parent) {
-  auto* list = new QListWidget(parent);
+  auto* list = new ListBox(control, (item.style & kListNotify) != 0, parent);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   if ((item.style & kControlBorder) == 0) list->setFrameShape(QFrame::NoFrame);
   if ((item.style & kControlVScroll) == 0) {
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  }
-  if ((item.style & kListNotify) != 0) {
-    // The program's own selections block the list's signals: only the
-    // reader's choices notify.
-    QObject::connect(list, &QListWidget::currentRowChanged, list,
-                     [control] { Notify(control, LBN_SELCHANGE); });
   }
   return list;
 }

@@ -4,11 +4,19 @@
 // so the second copy waits as long as that takes.
 #include <QApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
 #include <QTimer>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -27,9 +35,7 @@ namespace {
 constexpr int kConnectMilliseconds = 2000;
 constexpr int kAnswerMilliseconds = 5000;
 constexpr int kWithoutTimeout = -1;
-// How long a new listener waits for whoever holds its address to answer
-// before taking the address as left behind by a copy that crashed.
-constexpr int kProbeMilliseconds = 500;
+constexpr mode_t kLockFileMode = 0600;
 constexpr std::uint16_t kFromOutside = 0;
 
 constexpr char kAskFront[] = "front";
@@ -52,21 +58,46 @@ void BringToFront(Window* window) {
 
 class RunningCopyServer : public QObject {
  public:
-  explicit RunningCopyServer(Window* mainWindow) : QObject(qApp), mainWindow_(mainWindow) {
+  RunningCopyServer() : QObject(qApp) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, [this] { Accept(); });
   }
 
-  // Listens at `address`; an address that nobody answers at is taken over.
-  void Listen(const QString& address) {
-    if (server_.listen(address)) return;
-    if (server_.serverError() != QAbstractSocket::AddressInUseError) return;
-    QLocalSocket probe;
-    probe.connectToServer(address);
-    if (probe.waitForConnected(kProbeMilliseconds)) return;
-    QLocalServer::removeServer(address);
-    server_.listen(address);
+  ~RunningCopyServer() override {
+    if (lock_ >= 0) ::close(lock_);
   }
+
+  RunningCopyServer(const RunningCopyServer&) = delete;
+  RunningCopyServer& operator=(const RunningCopyServer&) = delete;
+
+  // Listens at `address`. The address's lock file, held for the copy's life
+  // and let go by the system even when it crashes, decides between copies
+  // that start at once: the toolkit's listen replaces a socket that another
+  // copy serves. False when a live copy holds the lock, or when the address
+  // cannot be listened at (said on standard error: the program then does
+  // not run).
+  bool Listen(const QString& address) {
+    const QByteArray lockPath = QFile::encodeName(RunningCopyLockPath(address));
+    lock_ = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, kLockFileMode);
+    if (lock_ < 0 || ::flock(lock_, LOCK_EX | LOCK_NB) != 0) {
+      if (lock_ >= 0 && errno == EWOULDBLOCK) return false;
+      std::fprintf(stderr, "velmora: cannot lock %s: %s\n", lockPath.constData(),
+                   std::strerror(errno));
+      return false;
+    }
+    if (server_.listen(address)) return true;
+    // Left behind by a copy that crashed: the lock says that none runs.
+    if (server_.serverError() == QAbstractSocket::AddressInUseError) {
+      QLocalServer::removeServer(address);
+      if (server_.listen(address)) return true;
+    }
+    std::fprintf(stderr, "velmora: cannot listen at %s for later copies: %s\n",
+                 QFile::encodeName(address).constData(),
+                 server_.errorString().toLocal8Bit().constData());
+    return false;
+  }
+
+  void SetMainWindow(Window* mainWindow) { mainWindow_ = mainWindow; }
 
  private:
   void Accept() {
@@ -93,7 +124,7 @@ class RunningCopyServer : public QObject {
     if (request.startsWith(kAskCommand)) {
       bool number = false;
       const uint command = request.mid(sizeof kAskCommand - 1).toUInt(&number);
-      if (number && command <= 0xFFFF) {
+      if (number && command <= 0xFFFF && IsLive(mainWindow_)) {
         Deliver(mainWindow_, WM_COMMAND, MakeWParam(static_cast<std::uint16_t>(command), kFromOutside),
                 0);
       }
@@ -106,14 +137,18 @@ class RunningCopyServer : public QObject {
     return kAnswerUnknown;
   }
 
+  // Before its main window exists, the copy is busy with its own start (a
+  // message box inside window creation, say): later copies leave it alone.
   QByteArray Front() const {
+    if (!IsLive(mainWindow_)) return kAnswerOwn;
     const QWidget* active = QApplication::activeWindow();
     if (active == nullptr) return kAnswerOther;
-    return IsLive(mainWindow_) && active == mainWindow_->widget ? kAnswerMain : kAnswerOwn;
+    return active == mainWindow_->widget ? kAnswerMain : kAnswerOwn;
   }
 
-  Window* mainWindow_;
+  Window* mainWindow_ = nullptr;
   QLocalServer server_;
+  int lock_ = -1;
 };
 
 QPointer<RunningCopyServer> running_server;
@@ -168,12 +203,17 @@ void SendCommandToRunningCopy(RunningCopy* copy, std::uint16_t command) {
 
 void BringRunningCopyToFront(RunningCopy* copy) { Ask(copy, kAskRaise, kAnswerMilliseconds); }
 
-void ListenAsRunningCopy(WindowHandle mainWindow, std::u16string_view className,
-                         std::u16string_view title) {
-  if (QCoreApplication::instance() == nullptr) return;
+bool ListenAsRunningCopy(std::u16string_view className, std::u16string_view title) {
+  if (QCoreApplication::instance() == nullptr) return false;
   delete running_server;
-  running_server = new RunningCopyServer(mainWindow);
-  running_server->Listen(RunningCopyAddress(className, title));
+  running_server = new RunningCopyServer();
+  if (running_server->Listen(RunningCopyAddress(className, title))) return true;
+  delete running_server;
+  return false;
+}
+
+void SetRunningCopyWindow(WindowHandle mainWindow) {
+  if (running_server != nullptr) running_server->SetMainWindow(mainWindow);
 }
 
 }  // namespace velmora::platform

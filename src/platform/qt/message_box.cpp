@@ -6,14 +6,10 @@
 
 #include "platform/common/control_rules.h"
 #include "platform/message_box.h"
-#include "platform/qt/qt_handles.h"
+#include "platform/qt/window_objects.h"
 
 namespace velmora::platform {
 namespace {
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A box needs a screen; without one (the companion tool, an offscreen run)
 // the text goes to standard error and the first button answers.
@@ -29,6 +25,12 @@ bool CanShowBoxes() {
 int ShowMessageBox(WindowHandle owner, std::u16string_view text,
                    std::u16string_view caption, std::uint32_t style) {
   const QString title = ToQString(caption.empty() ? kDefaultCaption : caption);
+  // A quit posted before the box ends it at once, as it ends every loop;
+  // a question is then cancelled.
+  if (QuitPosted()) {
+    return rules::DecodeBoxStyle(style).buttons == rules::BoxButtons::kYesNoCancel ? kIdCancel
+                                                                                    : kIdOk;
+  }
   if (!CanShowBoxes()) {
     std::fprintf(stderr, "%s: %s\n", title.toUtf8().constData(),
                  ToQString(text).toUtf8().constData());

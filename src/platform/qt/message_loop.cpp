@@ -1,5 +1,6 @@
 // The message loop is the toolkit's event loop. A quit posted before it runs
-// is kept, and the loop then ends at once with its code.
+// is kept, and the loop then ends at once with its code; so do modal runs
+// that start after it.
 #include <QCoreApplication>
 #include <QThread>
 
@@ -26,6 +27,8 @@ void PostQuitMessage(int exitCode) {
     QCoreApplication::exit(exitCode);
   }
 }
+
+bool QuitPosted() { return posted_quit.has_value(); }
 
 int RunMessageLoop() {
   if (!posted_quit && QCoreApplication::instance() != nullptr) QCoreApplication::exec();

@@ -139,6 +139,9 @@ Window* RunningDialogOf(const QWidget* widget);
 // until none is left, so that no procedure is inside a dialog of a window
 // that is gone.
 void RequestMainWindowClose();
+// True from a quit posted until the message loop takes it: a modal run that
+// starts meanwhile ends at once.
+bool QuitPosted();
 
 // --- Text -------------------------------------------------------------------------
 inline QString ToQString(std::u16string_view text) {
