@@ -130,9 +130,7 @@ std::intptr_t FontDialogProc(platform::WindowHandle dialog, std::uint32_t messag
                      platform::HighWord(static_cast<platform::WParam>(lParam)));
       return 0;
     case platform::WM_ACTIVATE:
-      if (platform::LowWord(wParam) == platform::WA_ACTIVE && screen::taskbarWindow != nullptr) {
-        platform::ShowWindow(screen::taskbarWindow, platform::SW_HIDE);
-      }
+      screen::HideTaskbarOnActivation(wParam);
       return 0;
     case platform::WM_COMMAND:
       return FontDialogCommand(dialog, wParam) ? 1 : 0;

@@ -141,9 +141,7 @@ std::intptr_t ChooseArticleDialogProc(platform::WindowHandle dialog, std::uint32
       SizeChooseArticle(lParam);
       return 0;
     case platform::WM_ACTIVATE:
-      if (platform::LowWord(wParam) == platform::WA_ACTIVE && screen::taskbarWindow != nullptr) {
-        platform::ShowWindow(screen::taskbarWindow, platform::SW_HIDE);
-      }
+      screen::HideTaskbarOnActivation(wParam);
       return 0;
     case platform::WM_PAINT:
       // The default handling then marks the dialog painted.

@@ -16,4 +16,10 @@ void InitDialogScreen(platform::WindowHandle dialog, std::uint32_t flags) {
   platform::MoveWindow(dialog, rect.left, 0, rect.right - rect.left, rect.bottom, false);
 }
 
+void HideTaskbarOnActivation(platform::WParam activation) {
+  if (platform::LowWord(activation) == platform::WA_ACTIVE && taskbarWindow != nullptr) {
+    platform::ShowWindow(taskbarWindow, platform::SW_HIDE);
+  }
+}
+
 }  // namespace velmora::screen

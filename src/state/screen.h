@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "platform/messages.h"
 #include "platform/shell.h"
 #include "platform/window_handle.h"
 
@@ -32,5 +33,9 @@ inline constexpr std::uint32_t kFullScreenDialogFlags =
 // stretched up to the top of the screen, over the strip where the taskbar
 // was, keeping its other edges.
 void InitDialogScreen(platform::WindowHandle dialog, std::uint32_t flags);
+
+// A full-screen-aware dialog's WM_ACTIVATE: hides the taskbar again (when
+// there is one) each time the dialog becomes active.
+void HideTaskbarOnActivation(platform::WParam activation);
 
 }  // namespace velmora::screen
