@@ -2,6 +2,7 @@
 
 #include "platform/window.h"
 #include "shell/app_state.h"
+#include "search/search_engine.h"
 #include "shell/navigation.h"
 #include "view/scroll.h"
 #include "view/text_view.h"
@@ -73,8 +74,7 @@ std::int32_t ScrollBarAmount(const view::TextView& view, platform::WParam wParam
 LResult HandleReadingKey(platform::WindowHandle window, std::uint32_t key) {
   switch (key) {
     case platform::VK_RETURN:
-      // Return searches again once the program has its search engine; until
-      // then it does nothing.
+      if (appState.searchPattern[0] != 0) search::SearchBook(window);
       return kKeyTaken;
     case platform::VK_LEFT:
       StepArticle(window, -1);

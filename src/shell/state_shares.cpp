@@ -5,6 +5,9 @@
 #include "index/bookmarks.h"
 #include "platform/surface.h"
 #include "resources/ids.h"
+#include "search/search_engine.h"
+#include "shell/article_window.h"
+#include "shell/bars.h"
 #include "shell/app_state.h"
 #include "shell/settings.h"
 #include "view/text_view.h"
@@ -39,6 +42,10 @@ void SaveAndFreeBookmarks() {
   index::FreeBookmarks();
 }
 
+void RepaintMainNow() { RepaintNow(nullptr, kPaintAll); }
+
+void SyncMainBookmarkCheck() { SyncBookmarkCheck(appState.mainWindow, CheckMode::kSet); }
+
 }  // namespace
 
 void InstallShellStateShares() {
@@ -50,6 +57,7 @@ void InstallShellStateShares() {
   shares.loadBookmarks = index::LoadBookmarks;
   shares.saveAndFreeBookmarks = SaveAndFreeBookmarks;
   settings::InstallStateShares(shares);
+  search::InstallSearchShares({RepaintMainNow, SyncMainBookmarkCheck});
 }
 
 }  // namespace velmora::shell

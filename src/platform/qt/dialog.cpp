@@ -270,6 +270,11 @@ WindowHandle GetParent(WindowHandle window) {
   return window->parent;
 }
 
+Size DialogBaseUnits(WindowHandle dialog) {
+  if (!IsLive(dialog) || dialog->kind != WindowKind::kDialog) return {};
+  return {dialog->dialog->baseUnitX, dialog->dialog->baseUnitY};
+}
+
 Rect MapDialogRect(WindowHandle dialog, const Rect& dialogUnits) {
   if (!IsLive(dialog) || dialog->kind != WindowKind::kDialog) return dialogUnits;
   const DialogState& state = *dialog->dialog;
