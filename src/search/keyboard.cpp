@@ -13,6 +13,7 @@ namespace {
 
 constexpr char16_t kSpace = u' ';
 constexpr char16_t kBackspace = 0x08;
+constexpr char16_t kDelete = 0x7F;
 constexpr std::int32_t kLetterCount = book::kLetterCodeLast - book::kLetterCodeFirst + 1;
 // The Hebrew block's points and accents: the book has none.
 constexpr char16_t kHebrewMarksFirst = 0x0591;
@@ -85,6 +86,15 @@ void TypeKey(platform::WindowHandle dialog, int key) {
   InsertLeftward(edit, unit);
 }
 
+char16_t TypedUnit(char16_t unit) {
+  if (unit < kSpace || unit == kDelete || IsHebrewMark(unit)) return 0;
+  const char16_t alef = book::kUnicodeAlef;
+  if (unit >= alef && unit < alef + kLetterCount) {
+    return LetterUnit(static_cast<std::uint8_t>(book::kLetterCodeFirst + (unit - alef)));
+  }
+  return unit;
+}
+
 void TypeCharacter(platform::WindowHandle dialog, char16_t unit) {
   platform::WindowHandle edit = platform::GetDlgItem(dialog, resources::kIdcSearchText);
   if (edit == nullptr) return;
@@ -92,12 +102,7 @@ void TypeCharacter(platform::WindowHandle dialog, char16_t unit) {
     RemoveLastTyped(edit);
     return;
   }
-  if (unit < kSpace || unit == 0x7F || IsHebrewMark(unit)) return;
-  const char16_t alef = book::kUnicodeAlef;
-  if (unit >= alef && unit < alef + kLetterCount) {
-    unit = LetterUnit(static_cast<std::uint8_t>(book::kLetterCodeFirst + (unit - alef)));
-  }
-  InsertLeftward(edit, unit);
+  if (const char16_t typed = TypedUnit(unit)) InsertLeftward(edit, typed);
 }
 
 void PatternFromText(std::u16string_view text) {

@@ -48,12 +48,16 @@ bool KeyboardHitTest(platform::WindowHandle dialog, std::int32_t x, std::int32_t
 // dialog without the box, are ignored.
 void TypeKey(platform::WindowHandle dialog, int key);
 
+// What typing `unit` on the desktop's keyboard puts in the box: a Hebrew
+// letter U+05D0..U+05EA becomes that letter under the current LetterBase,
+// any other printable unit stays itself; 0 for a unit that types nothing
+// (vowel and cantillation marks, which the book does not have, and control
+// units).
+char16_t TypedUnit(char16_t unit);
+
 // A character of the desktop's keyboard (or of pasted text), typed as the
-// key of that character would be: a Hebrew letter U+05D0..U+05EA as that
-// letter under the current LetterBase, any other printable unit as itself,
-// Backspace (0x08) removing the selection or the character typed last (the
-// one right of the caret); vowel and cantillation marks and other control
-// units are ignored.
+// key of that character would be (TypedUnit); Backspace (0x08) removes the
+// selection or the character typed last (the one right of the caret).
 void TypeCharacter(platform::WindowHandle dialog, char16_t unit);
 
 // Stores `text` (at most 33 units are read, up to its first NUL) as the
