@@ -202,12 +202,11 @@ EditSelection GetEditSelection(WindowHandle control) {
   QLineEdit* edit = LineEditOf(control);
   if (edit == nullptr) return {};
   KeepMarks(edit);
-  if (edit->hasSelectedText()) {
-    const int start = ClampedPosition(edit, edit->selectionStart() - 1);
-    const int end = ClampedPosition(edit, edit->selectionEnd() - 1);
-    return {start, end};
-  }
-  const int caret = ClampedPosition(edit, edit->cursorPosition() - 1);
+  // The marks themselves may be inside a selection of the reader's.
+  const int length = ProgramLength(edit);
+  auto inText = [length](int boxPosition) { return std::clamp(boxPosition - 1, 0, length); };
+  if (edit->hasSelectedText()) return {inText(edit->selectionStart()), inText(edit->selectionEnd())};
+  const int caret = inText(edit->cursorPosition());
   return {caret, caret};
 }
 

@@ -168,6 +168,10 @@ Window* MakeDialog(const DialogTemplate& dialogTemplate, Window* owner, DialogPr
   if (state.drawsItself) {
     client->setAttribute(Qt::WA_OpaquePaintEvent);
     client->setFocus(Qt::OtherFocusReason);
+  } else {
+    // A click on the surface between the controls (a picture of keys)
+    // leaves the focus in the control that has it.
+    client->setFocusPolicy(Qt::NoFocus);
   }
   BuildControls(dialog);
   const QRect size = DialogUnitsToPixels(dialog, 0, 0, dialogTemplate.width, dialogTemplate.height);
