@@ -29,4 +29,4 @@ rm -rf "$seeds" && mkdir -p "$seeds/book" "$seeds/corpus"
 build/fuzz/fuzz/fuzz_book_record_seeds "$seeds/book"
 build/fuzz/fuzz/fuzz_book_record -runs=300000 -max_len=2048 "$seeds/corpus" "$seeds/book"
 build/fuzz/fuzz/fuzz_settings_file -runs=300000 -max_len=4096
-build/fuzz/fuzz/fuzz_search -runs=300000 -max_len=2048
+build/fuzz/fuzz/fuzz_search -runs=300000 -max_len=1024
