@@ -122,6 +122,9 @@ TEST_F(SearchDialogTest, TheHitTestFindsTheKeyUnderATap) {
       {153, 30, u"i"},     // ... key 9 on the middle row (letter 'i' of key 9 is "i")
       {153, 60, u"r"},     // ... key 18 on the bottom row
       {8, 37, u"r"},       // key 18, middle row left
+      {152, 25, u"j"},     // the row grid lines: key 10 ...
+      {152, 50, u"s"},     // ... key 19
+      {60, 75, u" "},      // ... and the fourth row's space bar
       {152, 62, u"s"},     // key 19, bottom row right
       {8, 62, u"{"},       // key 27
       {34, 80, u" "},      // the space bar, columns 2 to 6
