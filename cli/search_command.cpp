@@ -215,8 +215,10 @@ int SearchCommand(Args args) {
     article = article % static_cast<int>(ArticleCount) + 1;
   } while (article != options.from && (options.limit == 0 || hits < options.limit));
 
+  // No hit prints nothing, --count included.
+  if (hits == 0) return kExitFailed;
   if (options.countOnly) std::printf("%ld\n", hits);
-  return hits > 0 ? kExitOk : kExitFailed;
+  return kExitOk;
 }
 
 }  // namespace velmora::cli
