@@ -28,7 +28,15 @@ constexpr std::string_view kUsage =
     "      --top ROW                 first row shown\n"
     "      --highlight START:END     the stored bytes [START, END) highlighted\n"
     "      --heading-box             the heading box over the bottom of the view\n"
-    "      --scale R                 R device pixels per pixel, 1 to 4 (1)\n";
+    "      --scale R                 R device pixels per pixel, 1 to 4 (1)\n"
+    "  search PATTERN          every hit of PATTERN (reading order: Hebrew letters,\n"
+    "                          spaces, '?' any letter, '*' any run) in the order\n"
+    "                          Search Again visits them, a line each:\n"
+    "                          ARTICLE OFFSET LENGTH <tab> heading <tab> context;\n"
+    "                          exit status 1 when nothing is found. Options:\n"
+    "      --from N                  start in article N (1)\n"
+    "      --count                   print only the number of hits\n"
+    "      --limit K                 stop after K hits\n";
 
 // What asks for the usage text rather than for a command.
 constexpr std::string_view kHelpWords[] = {"--help", "-h", "help"};
@@ -42,6 +50,7 @@ constexpr Command kCommands[] = {
     {"toc", TocCommand},       {"text", TextCommand},
     {"stats", StatsCommand},   {"records", RecordsCommand},
     {"settings", SettingsCommand}, {"render", RenderCommand},
+    {"search", SearchCommand},
 };
 
 }  // namespace

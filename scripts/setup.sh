@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
   culmus fonts-dejavu-core
   clang libclang-rt-14-dev
-  xvfb xdotool x11-apps imagemagick
+  xvfb xdotool x11-apps imagemagick python3
 )
 
 missing=()

@@ -25,8 +25,14 @@ enum class ControlKind {
 
 // Control style bits the templates use.
 inline constexpr std::uint32_t kControlNoPrefix = 0x0080;     // static: no '&' mnemonics
+inline constexpr std::uint32_t kStaticCentre = 0x0001;        // static: text centred
 inline constexpr std::uint32_t kEditMultiLine = 0x0004;
 inline constexpr std::uint32_t kEditRightAlign = 0x0002;
+inline constexpr std::uint32_t kEditAutoHScroll = 0x0080;
+// The box inserts no typed text itself: each character typed, pasted or
+// composed in it reaches the dialog procedure as WM_CHAR, in order, and so
+// does Backspace (0x08). Other editing keys keep their own handling.
+inline constexpr std::uint32_t kEditTypedByDialog = 0x4000;
 inline constexpr std::uint32_t kListSorted = 0x0002;
 inline constexpr std::uint32_t kListNotify = 0x0001;
 inline constexpr std::uint32_t kControlVScroll = 0x00200000;
@@ -90,6 +96,9 @@ WindowHandle GetParent(WindowHandle window);
 
 // Dialog units to pixels for this dialog's font.
 Rect MapDialogRect(WindowHandle dialog, const Rect& dialogUnits);
+// The dialog's base units: four horizontal and eight vertical dialog units
+// in pixels (width: horizontal, height: vertical); zero for no dialog.
+Size DialogBaseUnits(WindowHandle dialog);
 
 // --- Controls -------------------------------------------------------------
 
@@ -99,6 +108,25 @@ std::u16string GetControlText(WindowHandle control);
 // (owned by the dialog). Giving nullptr returns it to the dialog's font.
 Font* GetControlFont(WindowHandle control);
 void SetControlFont(WindowHandle control, Font* font, bool redraw);
+
+// Edit boxes. Positions count code units from the left end of the text; the
+// caret is the selection's end. Every operation ignores a control that is no
+// edit box (a selection reads empty at 0).
+struct EditSelection {
+  std::int32_t start = 0;
+  std::int32_t end = 0;
+};
+// An end of kEditSelectToEnd reaches the end of the text.
+inline constexpr std::int32_t kEditSelectToEnd = -1;
+// At most `units` code units can be held once inserted through
+// ReplaceEditSelection or typed (setting the text is not limited).
+void SetEditLimit(WindowHandle control, std::int32_t units);
+// Replaces the selection with as much of `text` as the limit lets in, as one
+// edit the reader can undo; the caret follows what was inserted.
+void ReplaceEditSelection(WindowHandle control, std::u16string_view text);
+EditSelection GetEditSelection(WindowHandle control);
+// Selects [start, end) (both clamped to the text); start == end sets the caret.
+void SetEditSelection(WindowHandle control, std::int32_t start, std::int32_t end);
 
 // Buttons.
 void SetButtonCheck(WindowHandle control, bool checked);

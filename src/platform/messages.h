@@ -26,6 +26,8 @@ inline constexpr std::uint32_t WM_GETFONT = 0x0031;
 inline constexpr std::uint32_t WM_WINDOWPOSCHANGED = 0x0047; // lParam: WindowPos*
 inline constexpr std::uint32_t WM_HELP = 0x0053;
 inline constexpr std::uint32_t WM_KEYDOWN = 0x0100;          // wParam: virtual key
+inline constexpr std::uint32_t WM_CHAR = 0x0102;             // wParam: UTF-16 unit; lParam:
+                                                             // the edit box (to a dialog)
 inline constexpr std::uint32_t WM_INITDIALOG = 0x0110;       // lParam: creation parameter
 inline constexpr std::uint32_t WM_COMMAND = 0x0111;          // wParam: id | notification << 16
 inline constexpr std::uint32_t WM_VSCROLL = 0x0115;          // wParam: SB_* | position << 16

@@ -13,12 +13,23 @@ namespace velmora::platform {
 // --- Full screen --------------------------------------------------------------
 inline constexpr std::uint32_t SHFS_SHOWTASKBAR = 0x0001;
 inline constexpr std::uint32_t SHFS_HIDETASKBAR = 0x0002;
+inline constexpr std::uint32_t SHFS_SHOWSIPBUTTON = 0x0004;
 inline constexpr std::uint32_t SHFS_HIDESIPBUTTON = 0x0008;
 inline constexpr std::uint32_t SHFS_HIDESTARTICON = 0x0020;
 // Hides (or shows) the taskbar, input-panel button and start icon for
 // `window` as `flags` say; on the desktop, hiding the taskbar takes the whole
 // screen.
 void ShellFullScreen(WindowHandle window, std::uint32_t flags);
+
+// --- Input panel --------------------------------------------------------------
+// The on-screen input panel of the handheld; the desktop has none, and both
+// calls do nothing there.
+inline constexpr std::uint32_t SIP_FORCEDOWN = 2;
+inline constexpr std::uint32_t SIPF_OFF = 0;
+// Tells the shell what `window` wants of the input panel (SIP_FORCEDOWN).
+void ShellSipPreference(WindowHandle window, std::uint32_t preference);
+// Shows or hides the input panel as `flags` say (SIPF_OFF: hidden).
+void ShowInputPanel(std::uint32_t flags);
 
 // The platform's taskbar window, or nullptr where there is none (the desktop).
 WindowHandle FindTaskbarWindow();

@@ -1,10 +1,12 @@
 // The program's bitmaps and icon, drawn as character art: the About picture,
-// the tool-button strip, the three index glyphs and the program icon.
+// the tool-button strip, the search keyboard, the three index glyphs and the
+// program icon.
 #include <array>
 
 #include "platform/resources.h"
 #include "resources/dib_art.h"
 #include "resources/ids.h"
+#include "resources/keyboard_art.h"
 #include "resources/ui_resources.h"
 
 namespace velmora::resources {
@@ -88,6 +90,12 @@ constexpr Art<kGlyphSide> kArticleArt{
 static_assert(ArtFits<kGlyphSide>(kMonochrome, kCollapsedArt));
 static_assert(ArtFits<kGlyphSide>(kMonochrome, kExpandedArt));
 static_assert(ArtFits<kGlyphSide>(kMonochrome, kArticleArt));
+static_assert([] {
+  for (const auto& letter : keyboard::kLetters) {
+    if (!ArtFits<keyboard::kGlyphWidth>(kMonochrome, letter)) return false;
+  }
+  return true;
+}());
 
 // --- The tool-button strip -------------------------------------------------
 
@@ -291,6 +299,8 @@ constexpr auto kAboutBitmap =
     MakeDib<kAboutWidth, kAboutHeight, 1>(kMonochrome, ArtPixels<kAboutHeight>{kAboutArt});
 constexpr auto kToolbarBitmap =
     MakeDib<kButtonSide * kToolbarImageCount, kButtonSide, 4>(kToolbarPalette, StripPixels{});
+constexpr auto kKeyboardBitmap =
+    MakeDib<keyboard::kWidth, keyboard::kHeight, 1>(kMonochrome, keyboard::Pixels{});
 constexpr auto kCollapsedBitmap =
     MakeDib<kGlyphSide, kGlyphSide, 1>(kMonochrome, ArtPixels<kGlyphSide>{kCollapsedArt});
 constexpr auto kExpandedBitmap =
@@ -306,10 +316,11 @@ constexpr ResourceEntry Entry(ResourceType type, std::uint16_t id,
   return {type, id, bytes.data(), static_cast<std::uint32_t>(N)};
 }
 
-constexpr std::array<ResourceEntry, 6> kImages{{
+constexpr std::array<ResourceEntry, 7> kImages{{
     Entry(ResourceType::kIcon, kIconProgram, kIcon),
     Entry(ResourceType::kBitmap, kBitmapAbout, kAboutBitmap),
     Entry(ResourceType::kBitmap, kBitmapToolbar, kToolbarBitmap),
+    Entry(ResourceType::kBitmap, kBitmapKeyboard, kKeyboardBitmap),
     Entry(ResourceType::kBitmap, kBitmapGlyphCollapsed, kCollapsedBitmap),
     Entry(ResourceType::kBitmap, kBitmapGlyphExpanded, kExpandedBitmap),
     Entry(ResourceType::kBitmap, kBitmapGlyphArticle, kArticleBitmap),

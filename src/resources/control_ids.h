@@ -18,4 +18,7 @@ inline constexpr std::uint16_t kIdcBase224 = 1004;
 inline constexpr std::uint16_t kIdcBase1488 = 1005;
 inline constexpr std::uint16_t kIdcSizeList = 1006;
 
+// Search dialog (template 115).
+inline constexpr std::uint16_t kIdcSearchText = 1013;
+
 }  // namespace velmora::resources

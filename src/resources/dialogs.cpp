@@ -1,5 +1,5 @@
-// The dialog templates: About (103), Choose Font (105) and Choose Section
-// (118).
+// The dialog templates: About (103), Choose Font (105), Search (115) and
+// Choose Section (118).
 #include <array>
 
 #include "platform/dialog.h"
@@ -61,6 +61,24 @@ constexpr DialogTemplate kFontDialog{kDialogStyleStandard, platform::WS_EX_CAPTI
                                      152, 167, u"Choose Font", kDialogFontName,
                                      kDialogFontPoints, kFontControls};
 
+// --- Search -----------------------------------------------------------------------
+
+// The box types as the keyboard picture does (the dialog inserts every
+// character itself) and shows its units left to right as they are held.
+constexpr std::array<ControlTemplate, 3> kSearchControls{{
+    {ControlKind::kStaticText, kNoControlId, 7, 7, 112, 8,
+     platform::kStaticCentre | platform::kControlNoPrefix, u"Search", 0},
+    {ControlKind::kEdit, kIdcSearchText, 7, 21, 112, 43,
+     platform::kEditRightAlign | platform::kEditAutoHScroll | platform::kEditTypedByDialog |
+         kControlBorder | kControlTabStop,
+     u"", 0},
+    {ControlKind::kStaticBitmap, kNoControlId, 7, 71, 154, 95, 0, u"", kBitmapKeyboard},
+}};
+
+constexpr DialogTemplate kSearchDialog{kDialogStyleStandard, platform::WS_EX_CAPTIONOKBTN,
+                                       126, 131, kCaptionVelmora, kDialogFontName,
+                                       kDialogFontPoints, kSearchControls};
+
 // --- Choose Section ---------------------------------------------------------------
 
 // No controls: the dialog draws its list itself; the shell adds the Done
@@ -84,6 +102,8 @@ const platform::DialogTemplate* FindDialogTemplate(std::uint16_t id) {
       return &kAboutDialog;
     case kDialogFont:
       return &kFontDialog;
+    case kDialogSearch:
+      return &kSearchDialog;
     case kDialogChooseArticle:
       return &kChooseSectionDialog;
     default:

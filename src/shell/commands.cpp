@@ -5,6 +5,8 @@
 #include "index/choose_article.h"
 #include "platform/window.h"
 #include "resources/ids.h"
+#include "search/search_dialog.h"
+#include "search/search_engine.h"
 #include "shell/about_dialog.h"
 #include "state/app_state.h"
 #include "shell/article_window.h"
@@ -64,10 +66,14 @@ int DispatchCommand(platform::WindowHandle window, platform::WParam wParam) {
     case resources::kCmdChooseArticle:
       ChooseArticleCommand(window);
       return kCommandHandled;
-    // The program's commands whose subsystems (search, clipboard export) it
-    // does not have yet: they are taken and do nothing.
     case resources::kCmdSearch:
+      search::RunSearchDialog(window);
+      return kCommandHandled;
     case resources::kCmdSearchAgain:
+      search::SearchBook(window);
+      return kCommandHandled;
+    // The program's commands whose subsystem (clipboard export) it does not
+    // have yet: they are taken and do nothing.
     case resources::kCmdCopy:
     case resources::kCmdAppend:
       return kCommandHandled;

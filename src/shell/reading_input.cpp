@@ -1,6 +1,7 @@
 #include "shell/reading_input.h"
 
 #include "platform/window.h"
+#include "search/search_engine.h"
 #include "state/app_state.h"
 #include "shell/navigation.h"
 #include "view/scroll.h"
@@ -63,8 +64,7 @@ std::int32_t ScrollBarAmount(const view::TextView& view, platform::WParam wParam
 LResult HandleReadingKey(platform::WindowHandle window, std::uint32_t key) {
   switch (key) {
     case platform::VK_RETURN:
-      // Return searches again once the program has its search engine; until
-      // then it does nothing.
+      if (appState.searchPattern[0] != 0) search::SearchBook(window);
       return kKeyTaken;
     case platform::VK_LEFT:
       StepArticle(window, -1);

@@ -15,8 +15,6 @@
 namespace velmora::shell {
 namespace {
 
-constexpr int kQuitExitCode = 0;
-
 constexpr std::array<std::uint16_t, kGlyphCount> kGlyphBitmaps = {
     resources::kBitmapGlyphCollapsed, resources::kBitmapGlyphExpanded,
     resources::kBitmapGlyphArticle};
@@ -62,7 +60,7 @@ void SaveSettingsAndQuit() {
     index::SaveBookmarks();
     index::FreeBookmarks();
   }
-  platform::PostQuitMessage(kQuitExitCode);
+  platform::PostQuitMessage(settings::kOrderlyExitCode);
   saving = false;
 }
 

@@ -6,6 +6,8 @@
 #include "platform/shell.h"
 #include "platform/window.h"
 #include "resources/ids.h"
+#include "search/search_engine.h"
+#include "shell/bars.h"
 #include "shell/article_window.h"
 #include "state/app_state.h"
 #include "shell/main_window.h"
@@ -86,6 +88,14 @@ void AskForFirstFont(WindowHandle window) {
   ApplyFontSettings(window);
 }
 
+// What showing a search hit needs of the main window.
+void RepaintMainNow() { RepaintNow(nullptr, kPaintAll); }
+void SyncMainBookmarkCheck() { SyncBookmarkCheck(appState.mainWindow, CheckMode::kSet); }
+
+void InstallMainWindowSearchShares() {
+  search::InstallSearchShares({RepaintMainNow, SyncMainBookmarkCheck});
+}
+
 }  // namespace
 
 bool RegisterMainWindowClass() {
@@ -108,6 +118,7 @@ WindowHandle StartInstance(int showCommand) {
     return nullptr;
   }
   if (screen::taskbarWindow != nullptr) platform::ShowWindow(screen::taskbarWindow, platform::SW_HIDE);
+  InstallMainWindowSearchShares();
   LoadSettings();
   settings::SetCurrentArticle(kKeepStoredArticle);
   RegisterMainWindowClass();

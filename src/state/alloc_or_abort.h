@@ -6,9 +6,12 @@
 namespace velmora::settings {
 
 // What ends the program in order when the heap is dry: the shell installs
-// its exit (save what can be saved, post the quit). Without one, a failed
-// allocation is reported and nothing more happens.
+// its exit (save what can be saved, post the quit). Until then, and after
+// SetOutOfMemoryHandler(nullptr), the quit message is posted with nothing
+// saved.
 using OutOfMemoryHandler = void (*)();
+// The exit code of the quit that ends the program in order.
+inline constexpr int kOrderlyExitCode = 0;
 void SetOutOfMemoryHandler(OutOfMemoryHandler handler);
 
 // Returns an uninitialised heap block, or, when the heap is dry, shows "There

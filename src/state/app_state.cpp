@@ -1,5 +1,6 @@
 #include "state/app_state.h"
 
+#include "state/alloc_or_abort.h"
 #include "state/settings.h"
 
 namespace velmora {
@@ -11,6 +12,7 @@ void ResetAppState() {
   appState = AppState{};
   deviceOptions = DeviceOptions{};
   settings::ResetSettingsLifecycle();
+  settings::SetOutOfMemoryHandler(nullptr);
 }
 
 }  // namespace velmora

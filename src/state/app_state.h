@@ -90,7 +90,8 @@ extern AppState appState;
 extern DeviceOptions deviceOptions;
 
 // Back to the state of a fresh process: everything zero, device options at
-// their pre-start values, LoadSettings and SaveSettingsAndQuit not yet run.
+// their pre-start values, the settings neither loaded nor written, no
+// out-of-memory handler installed.
 void ResetAppState();
 
 }  // namespace velmora

@@ -3,8 +3,12 @@
 // buttons, and dialogs that draw themselves with their own scroll bar.
 #include <QAbstractButton>
 #include <QDialogButtonBox>
+#include <QApplication>
 #include <QEventLoop>
 #include <QFontInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -418,6 +422,72 @@ TEST_F(QtDialogTest, DialogThatDrawsItselfHasASurfaceKeysPressesAndItsOwnScrollB
     EXPECT_EQ(DialogMessages(WM_KEYDOWN).size(), 1u);
   });
   EXPECT_EQ(DialogMessages(WM_COMMAND).back().wParam, MakeWParam(IDOK, 0));
+}
+
+}  // namespace
+}  // namespace velmora::platform
+
+namespace velmora::platform {
+namespace {
+
+// The search dialog's box: the program's selection calls in the program's
+// positions (the direction marks hidden), the limit, and typing handed to
+// the dialog procedure; a click on the keyboard picture reaches the dialog
+// and leaves the focus in the box.
+TEST_F(QtDialogTest, ATypedByDialogBoxHandsItsTypingToTheDialog) {
+  QPoint corner;
+  Run(resources::kDialogSearch, IDOK, [&corner](WindowHandle dialog) {
+    WindowHandle edit = GetDlgItem(dialog, resources::kIdcSearchText);
+    ASSERT_NE(edit, nullptr);
+    auto* box = static_cast<QLineEdit*>(WidgetOf(edit));
+    SetControlText(edit, u"abc");
+    EXPECT_EQ(GetEditSelection(edit).start, 0);
+    SetEditSelection(edit, 1, 2);
+    ReplaceEditSelection(edit, u"xy");
+    EXPECT_EQ(GetControlText(edit), u"axyc");
+    EXPECT_EQ(GetEditSelection(edit).start, 3);
+    SetEditLimit(edit, 5);
+    ReplaceEditSelection(edit, u"zz");
+    EXPECT_EQ(GetControlText(edit), u"axyzc");
+    SetEditSelection(edit, 0, kEditSelectToEnd);
+    EXPECT_EQ(GetEditSelection(edit).end, 5);
+    box->selectAll();  // the marks too, as the reader's select-all takes them
+    EXPECT_EQ(GetEditSelection(edit).start, 0);
+    EXPECT_EQ(GetEditSelection(edit).end, 5);
+
+    // A Hebrew layout's letter, a Latin one, Backspace.
+    for (auto [key, text] : {std::pair{Qt::Key_A, QString(QChar(0x05E9))},
+                             std::pair{Qt::Key_A, QStringLiteral("a")},
+                             std::pair{Qt::Key_Backspace, QStringLiteral("\b")}}) {
+      QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+      QApplication::sendEvent(box, &press);
+    }
+    EXPECT_EQ(GetControlText(edit), u"axyzc") << "the box inserts nothing itself";
+
+    QLabel* picture = nullptr;
+    for (QLabel* label : WidgetOf(dialog)->findChildren<QLabel*>()) {
+      if (!label->pixmap().isNull()) picture = label;
+    }
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->pixmap().deviceIndependentSize().toSize(), QSize(154, 95));
+    // Where the search dialog's hit test takes the picture to be.
+    const Size units = DialogBaseUnits(dialog);
+    corner = QPoint(7 * units.width / 4, 71 * units.height / 8);
+    EXPECT_NEAR(picture->x(), corner.x(), 1);
+    EXPECT_NEAR(picture->y(), corner.y(), 1);
+    corner = picture->pos();
+    QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(10, 10));
+  });
+  std::vector<char16_t> typed;
+  for (const Received& received : DialogMessages(WM_CHAR)) {
+    typed.push_back(static_cast<char16_t>(received.wParam));
+    EXPECT_NE(received.lParam, 0);
+  }
+  EXPECT_EQ(typed, (std::vector<char16_t>{0x05E9, u'a', 0x08}));
+  ASSERT_EQ(DialogMessages(WM_LBUTTONDOWN).size(), 1u);
+  const LParam at = DialogMessages(WM_LBUTTONDOWN)[0].lParam;
+  EXPECT_EQ(LowWord(static_cast<WParam>(at)), corner.x() + 10);
+  EXPECT_EQ(HighWord(static_cast<WParam>(at)), corner.y() + 10);
 }
 
 }  // namespace

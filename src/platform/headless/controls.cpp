@@ -15,10 +15,49 @@ bool IsControl(const Window* control, ControlKind kind) {
          control->controlKind == kind;
 }
 
+bool IsEdit(const Window* control) { return IsControl(control, ControlKind::kEdit); }
+
+// Positions beyond the text (or kEditSelectToEnd) reach its end.
+std::int32_t Clamped(std::int32_t position, const Window& edit) {
+  const auto length = static_cast<std::int32_t>(edit.text.size());
+  if (position == kEditSelectToEnd || position > length) return length;
+  return std::max(position, 0);
+}
+
 }  // namespace
 
 void SetControlText(WindowHandle control, std::u16string_view text) {
-  if (headless::IsLive(control)) control->text = std::u16string(text);
+  if (!headless::IsLive(control)) return;
+  control->text = std::u16string(text);
+  control->editSelection = {};
+}
+
+void SetEditLimit(WindowHandle control, std::int32_t units) {
+  if (IsEdit(control)) control->editLimit = units;
+}
+
+void ReplaceEditSelection(WindowHandle control, std::u16string_view text) {
+  if (!IsEdit(control)) return;
+  EditSelection& selection = control->editSelection;
+  const auto start = static_cast<std::size_t>(std::min(selection.start, selection.end));
+  const auto end = static_cast<std::size_t>(std::max(selection.start, selection.end));
+  const std::size_t kept = control->text.size() - (end - start);
+  const std::size_t room =
+      control->editLimit > static_cast<std::int32_t>(kept) ? control->editLimit - kept : 0;
+  const std::u16string_view inserted = text.substr(0, std::min(room, text.size()));
+  control->text.replace(start, end - start, inserted);
+  selection.start = selection.end = static_cast<std::int32_t>(start + inserted.size());
+}
+
+EditSelection GetEditSelection(WindowHandle control) {
+  if (!IsEdit(control)) return {};
+  const EditSelection& selection = control->editSelection;
+  return {std::min(selection.start, selection.end), std::max(selection.start, selection.end)};
+}
+
+void SetEditSelection(WindowHandle control, std::int32_t start, std::int32_t end) {
+  if (!IsEdit(control)) return;
+  control->editSelection = {Clamped(start, *control), Clamped(end, *control)};
 }
 
 std::u16string GetControlText(WindowHandle control) {

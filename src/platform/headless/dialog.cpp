@@ -149,6 +149,11 @@ WindowHandle GetParent(WindowHandle window) {
   }
 }
 
+Size DialogBaseUnits(WindowHandle dialog) {
+  if (!headless::IsLive(dialog) || dialog->kind != headless::WindowKind::kDialog) return {};
+  return {4 * headless::kDialogUnitX, 8 * headless::kDialogUnitY};
+}
+
 Rect MapDialogRect(WindowHandle, const Rect& dialogUnits) {
   return ToPixels(dialogUnits.left, dialogUnits.top, dialogUnits.right - dialogUnits.left,
                   dialogUnits.bottom - dialogUnits.top);
@@ -203,6 +208,34 @@ bool DrawControl(WindowHandle dialog, std::uint16_t id) {
   if (control == nullptr || control->controlKind != ControlKind::kOwnerDrawButton) return false;
   DrawItem item{id, control, control->surface, GetClientRect(control)};
   Deliver(dialog, WM_DRAWITEM, id, reinterpret_cast<LParam>(&item));
+  return true;
+}
+
+bool TypeIntoEdit(WindowHandle dialog, std::uint16_t id, std::u16string_view text) {
+  Window* control = RunningControl(dialog, id);
+  if (control == nullptr || control->controlKind != ControlKind::kEdit) return false;
+  constexpr char16_t kBackspace = 0x08;
+  for (char16_t unit : text) {
+    if ((control->style & kEditTypedByDialog) != 0) {
+      Deliver(dialog, WM_CHAR, unit, reinterpret_cast<LParam>(control));
+    } else if (unit != kBackspace) {
+      ReplaceEditSelection(control, std::u16string_view(&unit, 1));
+    } else {
+      const EditSelection selection = GetEditSelection(control);
+      if (selection.start == selection.end && selection.start > 0) {
+        SetEditSelection(control, selection.start - 1, selection.end);
+      }
+      ReplaceEditSelection(control, u"");
+    }
+    if (!Running(dialog)) break;
+  }
+  return true;
+}
+
+bool TapDialog(WindowHandle dialog, std::int32_t x, std::int32_t y) {
+  if (!Running(dialog)) return false;
+  Deliver(dialog, WM_LBUTTONDOWN, 1,
+          MakeLParam(static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y)));
   return true;
 }
 

@@ -256,11 +256,23 @@ void ResizeDialog(WindowHandle dialog, std::int32_t width, std::int32_t height);
 // WM_DRAWITEM for owner-drawn control `id`: the control's own surface and
 // its client rectangle.
 bool DrawControl(WindowHandle dialog, std::uint16_t id);
+// Types `text` into edit box `id` as the reader's keyboard would, one unit
+// after another: to the dialog procedure as WM_CHAR (lParam: the box) for a
+// kEditTypedByDialog box, else straight into the box's selection (Backspace,
+// 0x08, then removes the selection or the unit before the caret). Pasting is
+// the same as typing.
+bool TypeIntoEdit(WindowHandle dialog, std::uint16_t id, std::u16string_view text);
+// A left-button press at (x, y) of the dialog's client area: WM_LBUTTONDOWN.
+bool TapDialog(WindowHandle dialog, std::int32_t x, std::int32_t y);
 // Whether EndDialog was called for the dialog, and with what.
 std::optional<std::intptr_t> DialogEndResult(WindowHandle dialog);
 // The control's kind as the template gave it; nothing for a window that is
 // no control.
 std::optional<ControlKind> ControlKindOf(WindowHandle control);
+
+// An edit box's text is its control text; SetControlText puts the caret at
+// 0 with nothing selected. DialogBaseUnits answers 4 x kDialogUnitX and
+// 8 x kDialogUnitY.
 
 // List boxes keep items in insertion order, or for kListSorted in sorted
 // place (compared unit by unit with the letters A-Z and a-z folded; an equal
@@ -326,7 +338,9 @@ enum class ShellCallKind {
   kShowTaskbar,    // ShowWindow on the taskbar: window = taskbar, flags = command
   kInitDialog,     // ShellInitDialog: window = dialog, flags
   kSettingChange,  // ShellHandleSettingChange: window, wParam, lParam
-  kOpenWebAddress  // OpenWebAddress: window = owner, address
+  kOpenWebAddress, // OpenWebAddress: window = owner, address
+  kSipPreference,  // ShellSipPreference: window, flags = preference
+  kShowInputPanel  // ShowInputPanel: flags
 };
 struct ShellCall {
   ShellCallKind kind;

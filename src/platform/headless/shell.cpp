@@ -25,6 +25,14 @@ void ShellFullScreen(WindowHandle window, std::uint32_t flags) {
   Record(headless::ShellCallKind::kFullScreen, window, flags);
 }
 
+void ShellSipPreference(WindowHandle window, std::uint32_t preference) {
+  Record(headless::ShellCallKind::kSipPreference, window, preference);
+}
+
+void ShowInputPanel(std::uint32_t flags) {
+  Record(headless::ShellCallKind::kShowInputPanel, nullptr, flags);
+}
+
 WindowHandle FindTaskbarWindow() {
   Record(headless::ShellCallKind::kFindTaskbar, nullptr, 0);
   return headless::IsLive(taskbar) ? taskbar : nullptr;

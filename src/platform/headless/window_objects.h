@@ -24,6 +24,9 @@ struct Menu {
   std::vector<Item> items;
 };
 
+// An edit box's limit before SetEditLimit.
+inline constexpr std::int32_t kDefaultEditLimit = 30000;
+
 struct Window {
   headless::WindowKind kind = headless::WindowKind::kTest;
   long serial = 0;  // order of making
@@ -64,6 +67,9 @@ struct Window {
   bool checked = false;
   std::vector<std::u16string> items;
   int selection = kNoSelection;
+  // Edit boxes: the limit of ReplaceEditSelection and the selection.
+  std::int32_t editLimit = kDefaultEditLimit;
+  EditSelection editSelection;
 
   // Bars: the record, the command bar's menu, the menu bar's sub-menus by
   // button command.

@@ -71,7 +71,7 @@ void ClientWidget::keyPressEvent(QKeyEvent* event) {
 
 void ClientWidget::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !IsLive(window_)) return;
-  setFocus(Qt::MouseFocusReason);
+  if (focusPolicy() != Qt::NoFocus) setFocus(Qt::MouseFocusReason);
   const QPoint at = event->position().toPoint();
   Deliver(window_, WM_LBUTTONDOWN, kLeftButtonDown,
           MakeLParam(static_cast<std::uint16_t>(at.x()), static_cast<std::uint16_t>(at.y())));

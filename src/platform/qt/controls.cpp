@@ -83,7 +83,10 @@ void SetControlText(WindowHandle control, std::u16string_view text) {
       if (auto* edit = qobject_cast<QPlainTextEdit*>(control->widget)) {
         edit->setPlainText(ToEditText(shown));
       } else {
-        static_cast<QLineEdit*>(control->widget)->setText(ToEditText(shown));
+        auto* line = static_cast<QLineEdit*>(control->widget);
+        line->setText(ToEditText(shown));
+        // As on the handheld: the caret at the left end, nothing selected.
+        line->setCursorPosition(1);
       }
       return;
     }
@@ -124,6 +127,92 @@ void SetControlFont(WindowHandle control, Font* font, bool redraw) {
   state.font = font != nullptr ? CreateFont(DescribeFont(font)) : nullptr;
   control->widget->setFont(font != nullptr ? QtFontOf(font) : control->parent->dialog->font);
   if (redraw) control->widget->update();
+}
+
+// --- Single-line edit boxes ----------------------------------------------------
+// The box holds the text between the override marks: position p of the
+// program's text is the box's position p + 1.
+
+namespace {
+
+QLineEdit* LineEditOf(WindowHandle control) {
+  if (!IsControl(control, ControlKind::kEdit)) return nullptr;
+  return qobject_cast<QLineEdit*>(control->widget);
+}
+
+// Puts the marks back when an edit of the reader's removed one.
+void KeepMarks(QLineEdit* edit) {
+  const QString text = edit->text();
+  if (text.startsWith(kLeftToRightOverride) && text.endsWith(kPopDirectionalFormatting) &&
+      text.size() >= 2) {
+    return;
+  }
+  const QSignalBlocker quiet(edit);
+  const int caret = edit->cursorPosition();
+  edit->setText(ToEditText(FromEditText(text, false)));
+  edit->setCursorPosition(std::clamp(caret + 1, 1, static_cast<int>(edit->text().size()) - 1));
+}
+
+int ProgramLength(const QLineEdit* edit) { return static_cast<int>(edit->text().size()) - 2; }
+
+int ClampedPosition(const QLineEdit* edit, std::int32_t position) {
+  const int length = ProgramLength(edit);
+  if (position == kEditSelectToEnd || position > length) return length;
+  return std::max(position, 0);
+}
+
+}  // namespace
+
+void SetEditLimit(WindowHandle control, std::int32_t units) {
+  if (IsControl(control, ControlKind::kEdit)) control->control->editLimit = units;
+}
+
+void ReplaceEditSelection(WindowHandle control, std::u16string_view text) {
+  QLineEdit* edit = LineEditOf(control);
+  if (edit == nullptr) return;
+  KeepMarks(edit);
+  const EditSelection selection = GetEditSelection(control);
+  const int kept = ProgramLength(edit) - (selection.end - selection.start);
+  const int room = std::max(control->control->editLimit - kept, 0);
+  const QString inserted = ToQString(text).left(room);
+  const QSignalBlocker quiet(edit);
+  if (selection.start != selection.end) {
+    edit->setSelection(selection.start + 1, selection.end - selection.start);
+  } else {
+    edit->setCursorPosition(selection.start + 1);
+  }
+  // insert() replaces the selection as one undoable step.
+  if (inserted.isEmpty()) {
+    edit->del();
+  } else {
+    edit->insert(inserted);
+  }
+}
+
+EditSelection GetEditSelection(WindowHandle control) {
+  QLineEdit* edit = LineEditOf(control);
+  if (edit == nullptr) return {};
+  KeepMarks(edit);
+  // The marks themselves may be inside a selection of the reader's.
+  const int length = ProgramLength(edit);
+  auto inText = [length](int boxPosition) { return std::clamp(boxPosition - 1, 0, length); };
+  if (edit->hasSelectedText()) return {inText(edit->selectionStart()), inText(edit->selectionEnd())};
+  const int caret = inText(edit->cursorPosition());
+  return {caret, caret};
+}
+
+void SetEditSelection(WindowHandle control, std::int32_t start, std::int32_t end) {
+  QLineEdit* edit = LineEditOf(control);
+  if (edit == nullptr) return;
+  KeepMarks(edit);
+  const int from = ClampedPosition(edit, start);
+  const int to = ClampedPosition(edit, end);
+  const QSignalBlocker quiet(edit);
+  if (from == to) {
+    edit->setCursorPosition(from + 1);
+  } else {
+    edit->setSelection(from + 1, to - from);
+  }
 }
 
 void SetButtonCheck(WindowHandle control, bool checked) {

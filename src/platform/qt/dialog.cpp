@@ -167,6 +167,10 @@ Window* MakeDialog(const DialogTemplate& dialogTemplate, Window* owner, DialogPr
   if (state.drawsItself) {
     client->setAttribute(Qt::WA_OpaquePaintEvent);
     client->setFocus(Qt::OtherFocusReason);
+  } else {
+    // A click on the surface between the controls (a picture of keys)
+    // leaves the focus in the control that has it.
+    client->setFocusPolicy(Qt::NoFocus);
   }
   BuildControls(dialog);
   const QRect size = DialogUnitsToPixels(dialog, 0, 0, dialogTemplate.width, dialogTemplate.height);
@@ -268,6 +272,11 @@ WindowHandle GetDlgItem(WindowHandle dialog, std::uint16_t id) {
 WindowHandle GetParent(WindowHandle window) {
   if (!IsLive(window) || window->kind == WindowKind::kTopLevel) return nullptr;
   return window->parent;
+}
+
+Size DialogBaseUnits(WindowHandle dialog) {
+  if (!IsLive(dialog) || dialog->kind != WindowKind::kDialog) return {};
+  return {dialog->dialog->baseUnitX, dialog->dialog->baseUnitY};
 }
 
 Rect MapDialogRect(WindowHandle dialog, const Rect& dialogUnits) {

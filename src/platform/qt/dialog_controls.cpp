@@ -2,6 +2,13 @@
 // boxes, radio buttons and owner-drawn buttons, each reporting to the dialog
 // procedure as the template's control would.
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -14,6 +21,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/common/control_rules.h"
 #include "platform/qt/resource_images.h"
@@ -55,6 +63,94 @@ class OwnerDrawButton : public QAbstractButton {
   Window* control_;
 };
 
+// A box whose typing the dialog procedure does itself: every character typed,
+// composed or pasted goes to the dialog as WM_CHAR, one unit at a time, in
+// the order typed; Backspace too. Other keys (arrows, Delete, undo) keep
+// the box's own handling.
+class DialogTypedEdit : public QLineEdit {
+ public:
+  DialogTypedEdit(Window* control, QWidget* parent) : QLineEdit(parent), control_(control) {
+    setDragEnabled(false);
+    setAcceptDrops(false);
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    constexpr Qt::KeyboardModifiers kCommandKeys =
+        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (event->matches(QKeySequence::Paste)) {
+      Type(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
+      return;
+    }
+    if ((event->modifiers() & kCommandKeys) == 0) {
+      if (event->key() == Qt::Key_Backspace) {
+        Type(QString(QChar(kBackspace)));
+        return;
+      }
+      const QString text = event->text();
+      if (!text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar unit) {
+            return unit.unicode() >= u' ' && unit.unicode() != kDelete;
+          })) {
+        Type(text);
+        return;
+      }
+    }
+    QLineEdit::keyPressEvent(event);
+  }
+
+  void inputMethodEvent(QInputMethodEvent* event) override {
+    Type(event->commitString());
+    event->accept();
+  }
+
+  // The middle button pastes the selection, as the desktop does.
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::MiddleButton) {
+      Type(QGuiApplication::clipboard()->text(QClipboard::Selection));
+      return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+  }
+
+  void contextMenuEvent(QContextMenuEvent* event) override {
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* action : menu->actions()) {
+      if (action->objectName() != QStringLiteral("edit-paste")) continue;
+      action->disconnect();
+      QObject::connect(action, &QAction::triggered, this, [this] {
+        Type(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
+      });
+    }
+    menu->exec(event->globalPos());
+    delete menu;
+  }
+
+ private:
+  static constexpr char16_t kBackspace = 0x08;
+  static constexpr char16_t kDelete = 0x7F;
+
+  void Type(const QString& text) {
+    for (QChar unit : text) {
+      if (!IsLive(control_)) return;
+      Deliver(control_->parent, WM_CHAR, unit.unicode(), HandleOf(control_));
+    }
+  }
+
+  Window* control_;
+};
+
+// A bitmap at the screen's pixel ratio: each pixel a whole square of device
+// pixels, so that small drawings stay sharp.
+QPixmap PictureFor(std::uint16_t bitmapId, const QWidget* shownIn) {
+  QImage image = ResourceImage(ResourceType::kBitmap, bitmapId, ImageBackground::kKept);
+  const int ratio = std::max(1, static_cast<int>(std::ceil(shownIn->devicePixelRatioF())));
+  if (ratio > 1 && !image.isNull()) {
+    image = image.scaled(image.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    image.setDevicePixelRatio(ratio);
+  }
+  return QPixmap::fromImage(image);
+}
+
 // Checks `clicked` and unchecks the other radio buttons of its group, as an
 // automatic radio button does when the reader chooses it.
 void CheckInGroup(Window* clicked) {
@@ -67,11 +163,12 @@ void CheckInGroup(Window* clicked) {
   }
 }
 
-QWidget* MakeEdit(const ControlTemplate& item, QWidget* parent) {
+QWidget* MakeEdit(Window* control, const ControlTemplate& item, QWidget* parent) {
   const bool border = (item.style & kControlBorder) != 0;
   const Qt::Alignment side = (item.style & kEditRightAlign) != 0 ? Qt::AlignRight : Qt::AlignLeft;
   if ((item.style & kEditMultiLine) == 0) {
-    auto* edit = new QLineEdit(parent);
+    auto* edit = (item.style & kEditTypedByDialog) != 0 ? new DialogTypedEdit(control, parent)
+                                                        : new QLineEdit(parent);
     edit->setFrame(border);
     edit->setAlignment(side | Qt::AlignAbsolute);
     return edit;
@@ -146,17 +243,17 @@ QWidget* MakeWidget(Window* control, const ControlTemplate& item, QWidget* paren
     case ControlKind::kStaticText: {
       auto* label = new QLabel(parent);
       label->setTextFormat(Qt::PlainText);
-      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      label->setAlignment(((item.style & kStaticCentre) != 0 ? Qt::AlignHCenter : Qt::AlignLeft) |
+                          Qt::AlignTop);
       return label;
     }
     case ControlKind::kStaticBitmap: {
       auto* picture = new QLabel(parent);
-      picture->setPixmap(QPixmap::fromImage(
-          ResourceImage(ResourceType::kBitmap, item.bitmapId, ImageBackground::kKept)));
+      picture->setPixmap(PictureFor(item.bitmapId, parent));
       return picture;
     }
     case ControlKind::kEdit:
-      return MakeEdit(item, parent);
+      return MakeEdit(control, item, parent);
     case ControlKind::kListBox:
       return MakeListBox(control, item, parent);
     case ControlKind::kRadioButton: {

@@ -26,6 +26,10 @@ void ShellFullScreen(WindowHandle window, std::uint32_t flags) {
 
 WindowHandle FindTaskbarWindow() { return nullptr; }
 
+void ShellSipPreference(WindowHandle, std::uint32_t) {}
+
+void ShowInputPanel(std::uint32_t) {}
+
 // A dialog sized to the screen covers its owner's window, and can be resized
 // with it; a Done button is the dialog's OK button row.
 void ShellInitDialog(WindowHandle dialog, std::uint32_t flags) {

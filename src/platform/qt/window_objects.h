@@ -55,6 +55,7 @@ struct ControlState {
   std::u16string text;           // as the program set it (a caption)
   Font* givenFont = nullptr;     // as SetControlFont received it
   Font* font = nullptr;          // our copy of it, for the control's surface
+  std::int32_t editLimit = 30000;  // edit boxes: what ReplaceEditSelection lets in
 };
 
 // A menu's items by command. A command bar's menu holds every item of its
