@@ -63,14 +63,13 @@ TEST_F(CommandsTest, CheckForUpdatesOpensTheUpdateAddress) {
   EXPECT_EQ(headless::ShellCalls().back().window, window_);
 }
 
-// Search, Search Again, Copy and Append are the program's own commands;
-// until their subsystems come they change nothing.
+// Search and Search Again are the program's own commands; until their
+// subsystem comes they change nothing.
 TEST_F(CommandsTest, CommandsOfLaterWorkAreTakenAndChangeNothing) {
   StoreProgramValue(settings::kLesson, 2);
   Start();
   for (std::uint16_t command :
-       {resources::kCmdSearch, resources::kCmdSearchAgain, resources::kCmdCopy,
-        resources::kCmdAppend}) {
+       {resources::kCmdSearch, resources::kCmdSearchAgain}) {
     SCOPED_TRACE(command);
     EXPECT_EQ(shell::DispatchCommand(window_, command), shell::kCommandHandled);
     EXPECT_EQ(appState.currentArticle, 2);
