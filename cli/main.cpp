@@ -27,7 +27,13 @@ constexpr std::string_view kUsage =
     "      --top ROW                 first row shown\n"
     "      --highlight START:END     the stored bytes [START, END) highlighted\n"
     "      --heading-box             the heading box over the bottom of the view\n"
-    "      --scale R                 R device pixels per pixel, 1 to 4 (1)\n";
+    "      --scale R                 R device pixels per pixel, 1 to 4 (1)\n"
+    "  export N                what Copy puts on the clipboard for article N, options:\n"
+    "      --format text|rtf         the plain form (UTF-8) or the Rich Text document\n"
+    "                                (default: as Copy chooses by the letter base)\n"
+    "      --letterbase 97|224|1488  code of the first letter (default: stored)\n"
+    "      --reverse                 with the Reverse option on (default: stored)\n"
+    "      --append-to FILE          appended to FILE, saved earlier, as Append does\n";
 
 struct Command {
   std::string_view name;
@@ -38,6 +44,7 @@ constexpr Command kCommands[] = {
     {"toc", TocCommand},       {"text", TextCommand},
     {"stats", StatsCommand},   {"records", RecordsCommand},
     {"settings", SettingsCommand}, {"render", RenderCommand},
+    {"export", ExportCommand},
 };
 
 }  // namespace
