@@ -28,6 +28,7 @@ std::size_t DataLength(platform::ClipboardFormat format, std::span<const std::ui
     }
     return 2 * units;
   }
+  if (data.empty()) return 0;
   const void* zero = std::memchr(data.data(), 0, data.size());
   return zero == nullptr ? data.size()
                          : static_cast<std::size_t>(static_cast<const std::uint8_t*>(zero) -
@@ -71,7 +72,7 @@ void CopyUnicodeTextToClipboard(const char16_t* text, int append) {
   platform::ClipboardBlock block =
       platform::AllocateClipboardBlock(earlier.size + units * sizeof(char16_t));
   if (block) {
-    std::memcpy(block.get(), earlier.data.get(), earlier.size);
+    if (earlier.size > 0) std::memcpy(block.get(), earlier.data.get(), earlier.size);
     std::memcpy(block.get() + earlier.size, text, units * sizeof(char16_t));
   }
   earlier = {};

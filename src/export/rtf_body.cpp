@@ -1,7 +1,5 @@
 #include "export/rtf_body.h"
 
-#include <cstdio>
-#include <cstring>
 #include <string_view>
 
 #include "shell/settings.h"
@@ -47,10 +45,19 @@ class Sink {
   void Put(std::string_view text) {
     for (char c : text) Put(c);
   }
+  // "\u" and the unit's unsigned decimal value, digits written by hand: a
+  // formatted print per letter would be most of the body's time.
   void PutEscape(char16_t unit) {
-    char digits[8];
-    const int n = std::snprintf(digits, sizeof digits, "\\u%u", static_cast<unsigned>(unit));
-    Put(std::string_view(digits, static_cast<std::size_t>(n)));
+    char digits[5];
+    std::size_t n = 0;
+    unsigned value = unit;
+    do {
+      digits[n++] = static_cast<char>('0' + value % 10);
+      value /= 10;
+    } while (value != 0);
+    Put(kEscape);
+    Put('u');
+    while (n > 0) Put(digits[--n]);
   }
   std::size_t size() const { return size_; }
 
