@@ -84,6 +84,8 @@ void FuzzTextAppend(const std::uint8_t* earlier, std::size_t size, const std::u1
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
+  // The headless clipboard records every call: start each input afresh.
+  headless::ResetAll();
   const std::uint8_t mode = data[0];
   ++data;
   --size;
