@@ -51,6 +51,9 @@ std::optional<std::string> ParseOptions(Args args, ExportOptions* options) {
       options->reverse = true;
       continue;
     }
+    if (arg != "--format" && arg != "--letterbase" && arg != "--append-to") {
+      return "unknown option " + std::string(arg);
+    }
     if (i + 1 == args.size()) return std::string(arg) + " needs a value";
     const std::string_view value = args[++i];
     if (arg == "--format") {
@@ -66,10 +69,8 @@ std::optional<std::string> ParseOptions(Args args, ExportOptions* options) {
                std::to_string(book::kLetterBaseUnicode);
       }
       options->letterBase = base;
-    } else if (arg == "--append-to") {
-      options->appendTo = std::string(value);
     } else {
-      return "unknown option " + std::string(arg);
+      options->appendTo = std::string(value);
     }
   }
   if (!haveArticle) return "export needs an article number";
@@ -151,7 +152,9 @@ int ExportCommand(Args args) {
 
   ResetAppState();
   settings::ReadProgramValues();
-  if (options.letterBase) appState.fontSettings.letterBase = static_cast<std::int32_t>(*options.letterBase);
+  if (options.letterBase) {
+    appState.fontSettings.letterBase = static_cast<std::int32_t>(*options.letterBase);
+  }
   if (options.reverse) appState.appFlags |= ReverseOption;
   const bool rtf = options.form == Form::kByLetterBase
                        ? appState.fontSettings.letterBase > exporting::kMaxPlainTextLetterBase

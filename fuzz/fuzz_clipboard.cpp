@@ -3,6 +3,7 @@
 // terminator) under Append, and arbitrary text under RenderRtfBody. The
 // block left on the clipboard must be whole: the earlier part as read, the
 // new text or document behind it, terminated inside the block.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -52,7 +53,8 @@ void FuzzBody(const std::u16string& text) {
 void FuzzRtfAppend(const std::uint8_t* earlier, std::size_t size, const std::u16string& text) {
   const auto richText =
       velmora::platform::RegisterClipboardFormat(velmora::platform::kRichTextFormatName);
-  headless::ReplaceClipboardContents({{richText, std::vector<std::uint8_t>(earlier, earlier + size)}});
+  headless::ReplaceClipboardContents(
+      {{richText, std::vector<std::uint8_t>(earlier, earlier + size)}});
   exporting::CopyRtfToClipboard(text.c_str(), exporting::kAppendToClipboard);
   const auto block = headless::ClipboardContent(richText);
   Check(block.has_value());

@@ -49,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
         // ... and with one more after a \u escape, which the first one ends.
         BodyCase{"SpacesAfterEscape", u"\u05D0   \u05D1",
                  std::string("\\u1488    \\u1489") + kEnd},
-        BodyCase{"HebrewWords", u"\u05D0\u05D1 \u05D2", std::string("\\u1488\\u1489  \\u1490") + kEnd},
+        BodyCase{"HebrewWords", u"\u05D0\u05D1 \u05D2",
+                 std::string("\\u1488\\u1489  \\u1490") + kEnd},
         BodyCase{"EscapesOfUnits", u"\u05D0\t\u00E9", std::string("\\u1488\\u9\\u233") + kEnd},
         BodyCase{"UnitsAbove32767AreUnsigned", u"\uFB2E", std::string("\\u64302") + kEnd},
         BodyCase{"Decomposed", u"\uFB2C", std::string("\\u1513\\u1468\\u1473") + kEnd},
