@@ -10,9 +10,10 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QString>
-#include <QStringList>
 
 #include <map>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/clipboard.h"
