@@ -117,6 +117,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
+      // With repetitions, the median stands for them.
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
       times_[run.run_name.function_name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
     }
     ConsoleReporter::ReportRuns(runs);
