@@ -17,8 +17,11 @@ chmod 700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime
 export VELMORA_REGISTRY=$work/velmora.reg
 # A face is stored, so that no font dialog comes first.
-printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Quorvane\\Velmora]\r\n"FontName"="DejaVu Sans"\r\n"Lesson"=dword:00000001\r\n' \
-  >"$VELMORA_REGISTRY"
+{
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+  printf '[HKEY_CURRENT_USER\\Software\\Quorvane\\Velmora]\r\n'
+  printf '"FontName"="DejaVu Sans"\r\n"Lesson"=dword:00000001\r\n'
+} >"$VELMORA_REGISTRY"
 unset QT_QPA_PLATFORM
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
