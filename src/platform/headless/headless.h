@@ -381,7 +381,9 @@ struct InstanceCall {
 const std::vector<InstanceCall>& InstanceCalls();
 
 // --- Clipboard ----------------------------------------------------------------
-// One in-memory block per format.
+// One in-memory block per format, and the text offered beside them. The
+// contents last until ResetAll, which also ends the faults below.
+
 // While set, OpenClipboard fails.
 void FailClipboardOpen(bool fail);
 // While set, AllocateClipboardBlock gives no block.
