@@ -21,6 +21,7 @@ int RecordsCommand(Args args);
 int SettingsCommand(Args args);
 int RenderCommand(Args args);
 int SearchCommand(Args args);
+int ExportCommand(Args args);
 
 // Prints `problem` and the usage text to standard error; returns kExitUsage.
 int UsageError(std::string_view problem);

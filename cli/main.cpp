@@ -36,7 +36,14 @@ constexpr std::string_view kUsage =
     "                          exit status 1 when nothing is found. Options:\n"
     "      --from N                  start in article N (1)\n"
     "      --count                   print only the number of hits\n"
-    "      --limit K                 stop after K hits\n";
+    "      --limit K                 stop after K hits\n"
+    "  export N                what Copy puts on the clipboard for article N, options:\n"
+    "      --format text|rtf         the plain form (UTF-8) or the Rich Text document\n"
+    "                                (default: as Copy chooses by the letter base)\n"
+    "      --letterbase 97|224|1488  code of the first letter (default: stored)\n"
+    "      --reverse                 with the Reverse option on (default: stored)\n"
+    "      --append-to FILE          appended to FILE, saved earlier, as Append does\n";
+
 
 // What asks for the usage text rather than for a command.
 constexpr std::string_view kHelpWords[] = {"--help", "-h", "help"};
@@ -51,6 +58,7 @@ constexpr Command kCommands[] = {
     {"stats", StatsCommand},   {"records", RecordsCommand},
     {"settings", SettingsCommand}, {"render", RenderCommand},
     {"search", SearchCommand},
+    {"export", ExportCommand},
 };
 
 }  // namespace

@@ -10,6 +10,7 @@ packages=(
   culmus fonts-dejavu-core
   clang libclang-rt-14-dev
   xvfb xdotool x11-apps imagemagick python3
+  xclip
 )
 
 missing=()
@@ -24,4 +25,16 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+fi
+
+# The word processor that reads the Rich Text export in the tests: headless,
+# and without its recommendations, which would bring a whole office suite.
+if ! dpkg-query -W -f='${Status}' libreoffice-writer-nogui 2>/dev/null |
+    grep -q "install ok installed"; then
+  echo "Installing: libreoffice-writer-nogui"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq \
+    --no-install-recommends libreoffice-writer-nogui
 fi

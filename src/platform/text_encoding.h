@@ -25,4 +25,8 @@ void AppendUtf16(std::u16string& out, char32_t c);
 // is written as it stands.
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// `text` (UTF-8) as UTF-16; a byte that starts no well-formed sequence
+// becomes U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view text);
+
 }  // namespace velmora::platform

@@ -1,5 +1,6 @@
 #include "shell/commands.h"
 
+#include "export/export_article.h"
 #include "font/font_dialog.h"
 #include "index/bookmarks.h"
 #include "index/choose_article.h"
@@ -66,16 +67,17 @@ int DispatchCommand(platform::WindowHandle window, platform::WParam wParam) {
     case resources::kCmdChooseArticle:
       ChooseArticleCommand(window);
       return kCommandHandled;
+    case resources::kCmdCopy:
+      exporting::ExportArticle(appState.articleView, exporting::kReplaceClipboard);
+      return kCommandHandled;
+    case resources::kCmdAppend:
+      exporting::ExportArticle(appState.articleView, exporting::kAppendToClipboard);
+      return kCommandHandled;
     case resources::kCmdSearch:
       search::RunSearchDialog(window);
       return kCommandHandled;
     case resources::kCmdSearchAgain:
       search::SearchBook(window);
-      return kCommandHandled;
-    // The program's commands whose subsystem (clipboard export) it does not
-    // have yet: they are taken and do nothing.
-    case resources::kCmdCopy:
-    case resources::kCmdAppend:
       return kCommandHandled;
     default:
       return kCommandNotOurs;

@@ -63,20 +63,6 @@ TEST_F(CommandsTest, CheckForUpdatesOpensTheUpdateAddress) {
   EXPECT_EQ(headless::ShellCalls().back().window, window_);
 }
 
-// Copy and Append are the program's own commands; until their subsystem
-// comes they change nothing.
-TEST_F(CommandsTest, CommandsOfLaterWorkAreTakenAndChangeNothing) {
-  StoreProgramValue(settings::kLesson, 2);
-  Start();
-  for (std::uint16_t command : {resources::kCmdCopy, resources::kCmdAppend}) {
-    SCOPED_TRACE(command);
-    EXPECT_EQ(shell::DispatchCommand(window_, command), shell::kCommandHandled);
-    EXPECT_EQ(appState.currentArticle, 2);
-    EXPECT_TRUE(headless::DialogRuns().empty());
-    EXPECT_TRUE(headless::IsLiveWindow(window_));
-  }
-}
-
 TEST_F(CommandsTest, OtherCommandsGoToTheDefaultHandling) {
   Start();
   for (std::uint16_t command : {resources::kCmdMenuBarFile, resources::kCmdMenuBarGo,

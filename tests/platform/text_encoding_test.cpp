@@ -1,5 +1,7 @@
 // The one UTF-8 decoder that the settings file, the book compiler and the
-// command-line tool share, and the UTF-16 encoding beside it.
+// command-line tool share, the UTF-16 encoding beside it, and UTF-8 read
+// back into UTF-16 (every byte that starts no well-formed sequence is one
+// U+FFFD).
 #include "platform/text_encoding.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +9,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace velmora::platform {
 namespace {
@@ -77,6 +81,25 @@ TEST(AppendUtf16, WritesOneUnitOrASurrogatePair) {
   EXPECT_EQ(out, std::u16string(u"A\u05D0\uFFFF\U00010000\U0010FFFF"));
   EXPECT_EQ(Utf16ToUtf8(out),
             std::string("A\xD7\x90\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"));
+}
+
+TEST(TextEncoding, Utf8ToUtf16) {
+  const std::vector<std::pair<std::string, std::u16string>> cases{
+      {"", u""},
+      {"ab\r\n", u"ab\r\n"},
+      {"\xD7\x90\xD7\x91", u"\u05D0\u05D1"},
+      {"\xF0\x9F\x98\x80", u"\U0001F600"},
+      {"\xC0\xAF", u"\uFFFD\uFFFD"},          // overlong
+      {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // a surrogate
+      {"\xD7", u"\uFFFD"},                      // cut short
+      {"a\x80z", u"a\uFFFDz"},
+      {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"}};  // above U+10FFFF
+  for (const auto& [utf8, utf16] : cases) {
+    EXPECT_EQ(Utf8ToUtf16(utf8), utf16) << utf8;
+    if (utf16.find(u'\uFFFD') == std::u16string::npos) {
+      EXPECT_EQ(Utf16ToUtf8(utf16), utf8);
+    }
+  }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "platform/text_encoding.h"
 
+#include <cstdint>
+
 namespace velmora::platform {
 namespace {
 
@@ -88,6 +90,21 @@ std::string Utf16ToUtf8(std::u16string_view text) {
       c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
     }
     AppendUtf8(out, c);
+  }
+  return out;
+}
+
+std::u16string Utf8ToUtf16(std::string_view text) {
+  constexpr char32_t kReplacement = 0xFFFD;
+  std::u16string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    if (const std::optional<char32_t> c = DecodeUtf8(text, &i)) {
+      AppendUtf16(out, *c);
+    } else {
+      out += static_cast<char16_t>(kReplacement);
+      ++i;
+    }
   }
   return out;
 }

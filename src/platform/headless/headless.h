@@ -8,8 +8,10 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/clipboard.h"
 #include "platform/dialog.h"
 #include "platform/instance.h"
 #include "platform/menu.h"
@@ -396,6 +398,38 @@ struct InstanceCall {
   WindowHandle window = nullptr;
 };
 const std::vector<InstanceCall>& InstanceCalls();
+
+// --- Clipboard ----------------------------------------------------------------
+// One in-memory block per format, and the text offered beside them. The
+// contents last until ResetAll, which also ends the faults below.
+
+// While set, OpenClipboard fails.
+void FailClipboardOpen(bool fail);
+// While set, AllocateClipboardBlock gives no block.
+void FailClipboardAllocation(bool fail);
+// While set, GetClipboardData finds nothing of `format`, whatever it holds.
+void HideClipboardFormat(ClipboardFormat format, bool hide);
+// What another program's copy leaves: `blocks` become the whole contents,
+// exactly these bytes (no terminator added), and `text` the text offered to
+// programs that take only text.
+using ClipboardBlocks = std::vector<std::pair<ClipboardFormat, std::vector<std::uint8_t>>>;
+void ReplaceClipboardContents(ClipboardBlocks blocks, std::u16string text = {});
+// The block of `format` as last set; nothing when the clipboard holds none.
+std::optional<std::vector<std::uint8_t>> ClipboardContent(ClipboardFormat format);
+// The formats the clipboard holds, in increasing order.
+std::vector<ClipboardFormat> ClipboardFormats();
+// The text offered to other programs with the current contents.
+std::u16string OfferedClipboardText();
+
+enum class ClipboardCallKind { kOpen, kEmpty, kGet, kSet, kClose };
+struct ClipboardCall {
+  ClipboardCallKind kind;
+  ClipboardFormat format = 0;  // kGet, kSet
+  bool succeeded = false;
+};
+// Every clipboard call since the last reset, in order.
+const std::vector<ClipboardCall>& ClipboardCalls();
+bool IsClipboardOpen();
 
 // Everything above back to its start state. Test surfaces and test windows
 // stay (their makers destroy them); their recorded calls, counters,

@@ -24,6 +24,7 @@ void ResetShell();
 void ResetInstance();
 void ResetUiTemplates();
 void ResetFontFamilies();
+void ResetClipboard();
 
 // Installed test templates first, then the program's own; nullptr or empty
 // when missing.

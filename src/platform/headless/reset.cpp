@@ -17,6 +17,7 @@ void ResetAll() {
   ResetInstance();
   ResetUiTemplates();
   ResetFontFamilies();
+  ResetClipboard();
   RestoreResources();
   SetModuleFileName(u"/opt/velmora/bin/velmora");
 }
