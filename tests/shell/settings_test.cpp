@@ -59,6 +59,12 @@ class Settings : public ::testing::Test {
   void TearDown() override {
     if (appState.articleView != nullptr) view::DestroyTextView(appState.articleView, true);
     appState.articleView = nullptr;
+    // What a start left loaded without an exit.
+    for (platform::Bitmap*& glyph : appState.glyphs) {
+      if (glyph != nullptr) platform::DeleteBitmap(glyph);
+      glyph = nullptr;
+    }
+    appState.bookmarkList.reset();
     platform::headless::DestroyTestSurface(surface);
     SetOutOfMemoryHandler(nullptr);
   }
