@@ -64,4 +64,9 @@ void SaveSettingsAndQuit() {
   saving = false;
 }
 
+void ReleaseLoadedSettings() {
+  DeleteGlyphs();
+  index::FreeBookmarks();
+}
+
 }  // namespace velmora::shell

@@ -23,4 +23,8 @@ void LoadSettings();
 // inside it) does nothing.
 void SaveSettingsAndQuit();
 
+// Releases the glyphs and the bookmarks that LoadSettings loaded, writing
+// nothing: for a start that ends before its main window exists.
+void ReleaseLoadedSettings();
+
 }  // namespace velmora::shell

@@ -126,6 +126,7 @@ WindowHandle StartInstance(int showCommand) {
   if (window == nullptr) {
     // The taskbar hidden above would otherwise stay hidden after the end.
     RestoreTaskbar();
+    ReleaseLoadedSettings();
     return nullptr;
   }
   platform::SetRunningCopyWindow(window);

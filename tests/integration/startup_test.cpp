@@ -363,6 +363,7 @@ TEST_F(StartupTest, AWindowThatCannotBeMadeEndsTheProgram) {
   EXPECT_TRUE(headless::AcceleratorLoads().empty());
   EXPECT_FALSE(headless::MessageLoopStarved());
   EXPECT_TRUE(headless::DescribeWindow(taskbar)->visible);
+  EXPECT_EQ(appState.glyphs[0], nullptr) << "what the start loaded is released";
 }
 
 }  // namespace
