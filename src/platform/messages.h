@@ -30,6 +30,7 @@ inline constexpr std::uint32_t WM_INITDIALOG = 0x0110;       // lParam: creation
 inline constexpr std::uint32_t WM_COMMAND = 0x0111;          // wParam: id | notification << 16
 inline constexpr std::uint32_t WM_VSCROLL = 0x0115;          // wParam: SB_* | position << 16
 inline constexpr std::uint32_t WM_LBUTTONDOWN = 0x0201;      // lParam: x | y << 16
+inline constexpr std::uint32_t WM_MOUSEWHEEL = 0x020A;       // wParam: MK_* | delta << 16
 inline constexpr std::uint32_t WM_HIBERNATE = 0x03FF;        // the platform is short of memory
 
 // --- WM_ACTIVATE codes ------------------------------------------------------
@@ -48,9 +49,20 @@ inline constexpr std::uint16_t SB_TOP = 6;
 inline constexpr std::uint16_t SB_BOTTOM = 7;
 inline constexpr std::uint16_t SB_ENDSCROLL = 8;
 
+// --- Mouse wheel ------------------------------------------------------------
+// WM_MOUSEWHEEL's delta (signed) turns by this much per notch; positive is
+// away from the reader.
+inline constexpr std::int16_t WHEEL_DELTA = 120;
+// Keys held during a wheel turn, in WM_MOUSEWHEEL's low word.
+inline constexpr std::uint16_t MK_CONTROL = 0x0008;
+
 // --- Virtual keys -----------------------------------------------------------
+inline constexpr std::uint32_t VK_BACK = 0x08;
 inline constexpr std::uint32_t VK_RETURN = 0x0D;
+inline constexpr std::uint32_t VK_SHIFT = 0x10;
+inline constexpr std::uint32_t VK_CONTROL = 0x11;
 inline constexpr std::uint32_t VK_ESCAPE = 0x1B;
+inline constexpr std::uint32_t VK_SPACE = 0x20;
 inline constexpr std::uint32_t VK_PRIOR = 0x21;
 inline constexpr std::uint32_t VK_NEXT = 0x22;
 inline constexpr std::uint32_t VK_END = 0x23;
@@ -59,7 +71,11 @@ inline constexpr std::uint32_t VK_LEFT = 0x25;
 inline constexpr std::uint32_t VK_UP = 0x26;
 inline constexpr std::uint32_t VK_RIGHT = 0x27;
 inline constexpr std::uint32_t VK_DOWN = 0x28;
+inline constexpr std::uint32_t VK_DIGIT_0 = 0x30;  // '0' to '9' follow
 inline constexpr std::uint32_t VK_F3 = 0x72;
+// The '=' / '+' key and the '-' key of the main block, whatever the layout.
+inline constexpr std::uint32_t VK_OEM_PLUS = 0xBB;
+inline constexpr std::uint32_t VK_OEM_MINUS = 0xBD;
 
 // --- Dialog results and commands --------------------------------------------
 inline constexpr std::uint16_t IDOK = 1;
