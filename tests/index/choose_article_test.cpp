@@ -334,7 +334,7 @@ TEST_F(ChooseArticleTest, WithBookmarksTheirSectionHeadsTheList) {
   Run(2, [](WindowHandle) {
     // The current article is bookmarked: its copy is found first, and
     // nothing is uncovered in the book index.
-    EXPECT_EQ(VisibleTexts(List()), (Texts{"jiyu", "dd", "aa bb", "ff"}));
+    EXPECT_EQ(VisibleTexts(List()), (Texts{"jiyu", "dd - aa bb", "aa bb", "ff"}));
   });
 }
 
