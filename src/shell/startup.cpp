@@ -1,11 +1,18 @@
 #include "shell/startup.h"
 
+#include <optional>
+#include <string>
+
 #include "font/font_dialog.h"
 #include "platform/instance.h"
 #include "platform/menu.h"
+#include "platform/message_box.h"
+#include "platform/registry.h"
 #include "platform/shell.h"
+#include "platform/text_encoding.h"
 #include "platform/window.h"
 #include "resources/ids.h"
+#include "resources/messages.h"
 #include "shell/article_window.h"
 #include "state/app_state.h"
 #include "shell/main_window.h"
@@ -86,6 +93,24 @@ void AskForFirstFont(WindowHandle window) {
   ApplyFontSettings(window);
 }
 
+// A settings file that cannot be read is moved aside before anything is
+// written over it, and the reader learns where it went.
+void TellOfDamagedSettings() {
+  const std::optional<std::string> keptAs = platform::KeepDamagedRegistryAside();
+  if (!keptAs) return;
+  std::u16string text(resources::kMsgDamagedSettingsKeptAs);
+  std::size_t pos = 0;
+  while (pos < keptAs->size()) {
+    // A byte that is no UTF-8 is shown as the replacement character.
+    const std::optional<char32_t> c = platform::DecodeUtf8(*keptAs, &pos);
+    platform::AppendUtf16(text, c.value_or(U'\uFFFD'));
+    if (!c) ++pos;
+  }
+  text += resources::kMsgDamagedSettingsDefaults;
+  platform::ShowMessageBox(nullptr, text, resources::kCaptionVelmora,
+                           platform::kMbOk | platform::kMbIconExclamation);
+}
+
 }  // namespace
 
 bool RegisterMainWindowClass() {
@@ -107,6 +132,7 @@ WindowHandle StartInstance(int showCommand) {
     HandOverIfRunning();
     return nullptr;
   }
+  TellOfDamagedSettings();
   if (screen::taskbarWindow != nullptr) platform::ShowWindow(screen::taskbarWindow, platform::SW_HIDE);
   LoadSettings();
   settings::SetCurrentArticle(kKeepStoredArticle);
