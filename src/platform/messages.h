@@ -24,6 +24,7 @@ inline constexpr std::uint32_t WM_DRAWITEM = 0x002B;         // wParam: id; lPar
 inline constexpr std::uint32_t WM_SETFONT = 0x0030;          // wParam: Font*; lParam: redraw
 inline constexpr std::uint32_t WM_GETFONT = 0x0031;
 inline constexpr std::uint32_t WM_WINDOWPOSCHANGED = 0x0047; // lParam: WindowPos*
+inline constexpr std::uint32_t WM_GETDLGCODE = 0x0087;       // answer: DLGC_* bits
 inline constexpr std::uint32_t WM_HELP = 0x0053;
 inline constexpr std::uint32_t WM_KEYDOWN = 0x0100;          // wParam: virtual key
 inline constexpr std::uint32_t WM_INITDIALOG = 0x0110;       // lParam: creation parameter
@@ -48,6 +49,11 @@ inline constexpr std::uint16_t SB_THUMBTRACK = 5;
 inline constexpr std::uint16_t SB_TOP = 6;
 inline constexpr std::uint16_t SB_BOTTOM = 7;
 inline constexpr std::uint16_t SB_ENDSCROLL = 8;
+
+// --- WM_GETDLGCODE answers -------------------------------------------------
+// The dialog takes every key itself, Return included, instead of the
+// platform turning Return into IDOK.
+inline constexpr std::intptr_t DLGC_WANTALLKEYS = 0x0004;
 
 // --- Mouse wheel ------------------------------------------------------------
 // WM_MOUSEWHEEL's delta (signed) turns by this much per notch; positive is

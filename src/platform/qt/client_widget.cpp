@@ -52,9 +52,15 @@ void ClientWidget::paintEvent(QPaintEvent*) {
 
 void ClientWidget::keyPressEvent(QKeyEvent* event) {
   const std::uint32_t key = VirtualKeyOf(event->key());
-  // A dialog takes Return and Escape as OK and Cancel, as its own keys.
-  if (key == 0 || !IsLive(window_) ||
-      (window_->kind == WindowKind::kDialog && (key == VK_RETURN || key == VK_ESCAPE))) {
+  // A dialog takes Return and Escape as OK and Cancel, as its own keys,
+  // unless its procedure asks for Return itself.
+  if (key == 0 || !IsLive(window_)) {
+    event->ignore();
+    return;
+  }
+  if (window_->kind == WindowKind::kDialog &&
+      (key == VK_ESCAPE ||
+       (key == VK_RETURN && (Deliver(window_, WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS) == 0))) {
     event->ignore();
     return;
   }
