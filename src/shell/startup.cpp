@@ -19,6 +19,7 @@
 #include "state/screen.h"
 #include "state/settings.h"
 #include "shell/start_and_exit.h"
+#include "shell/window_place.h"
 #include "view/text_view.h"
 
 namespace velmora::shell {
@@ -75,6 +76,7 @@ WindowHandle CreateMainWindow() {
   creation.title = kMainWindowTitle;
   creation.style = platform::WS_VISIBLE;
   if ((appState.appFlags & kFlagsScrollBar) != 0) creation.style |= platform::WS_VSCROLL;
+  ApplyStoredWindowPlace(&creation);
   return platform::CreateTopLevelWindow(creation);
 }
 

@@ -1,4 +1,5 @@
 #include "platform/headless/headless.h"
+#include "platform/headless/headless_screens.h"
 #include "platform/headless/internal.h"
 
 namespace velmora::platform::headless {
@@ -17,6 +18,7 @@ void ResetAll() {
   ResetInstance();
   ResetUiTemplates();
   ResetFontFamilies();
+  ResetScreens();
   RestoreResources();
   SetModuleFileName(u"/opt/velmora/bin/velmora");
 }
