@@ -36,16 +36,52 @@ std::span<std::uint16_t> ListValues() {
   return {appState.bookmarkList.get(), appState.bookmarkCount};
 }
 
-std::uint8_t* WriteEntry(std::uint8_t* out, std::uint16_t id, std::uint8_t style,
-                         std::uint8_t indent, const std::uint8_t* text, std::uint32_t length) {
+std::uint8_t* WriteEntryHeader(std::uint8_t* out, std::uint16_t id, std::uint8_t style,
+                               std::uint8_t indent) {
   *out++ = static_cast<std::uint8_t>(id & 0xFF);
   *out++ = static_cast<std::uint8_t>(id >> 8);
   *out++ = style;
   *out++ = indent;
-  std::memcpy(out, text, length);
-  out += length;
-  *out++ = 0;
   return out;
+}
+
+std::uint8_t* WriteBytes(std::uint8_t* out, const void* bytes, std::uint32_t length) {
+  std::memcpy(out, bytes, length);
+  return out + length;
+}
+
+// A bookmarked article's index entry and the heading of the section above
+// it, whose name the bookmark row shows first.
+struct BookmarkedEntry {
+  book::IndexEntry article;
+  std::optional<book::IndexEntry> section;
+};
+
+// The first entry of `article`, with the nearest heading before it.
+std::optional<BookmarkedEntry> FindBookmarkedEntry(std::span<const std::uint8_t> record,
+                                                   std::uint16_t article) {
+  std::optional<BookmarkedEntry> found;
+  std::optional<book::IndexEntry> section;
+  const std::uint16_t id = static_cast<std::uint16_t>(article | book::kIdArticle);
+  book::WalkIndex(record, [&](const book::IndexEntry& entry) {
+    if ((entry.id & book::kIdHeading) != 0) {
+      section = entry;
+    } else if (entry.id == id) {
+      found = BookmarkedEntry{entry, section};
+      return false;
+    }
+    return true;
+  });
+  return found;
+}
+
+// The bytes of a bookmark row's text: the article's name, and before it in
+// reading order (after it in the stored display order) the separator and the
+// section's name.
+std::uint32_t BookmarkTextLength(const BookmarkedEntry& entry) {
+  std::uint32_t length = entry.article.length;
+  if (entry.section) length += kBookmarkSectionSeparatorLength + entry.section->length;
+  return length;
 }
 
 }  // namespace
@@ -140,8 +176,8 @@ platform::HeapBuffer PrependBookmarks(platform::HeapBuffer index) {
   // mark, in 64 bits so that no stored list can make the sum wrap.
   std::uint64_t size = kBookmarksHeadingSize;
   for (std::uint16_t article : values) {
-    if (std::optional<book::IndexEntry> entry = book::FindArticleEntry(record, article)) {
-      size += book::NextEntryOffset(*entry) - entry->offset;
+    if (std::optional<BookmarkedEntry> entry = FindBookmarkedEntry(record, article)) {
+      size += book::kEntryHeaderSize + BookmarkTextLength(*entry) + 1;
     }
   }
   const std::uint32_t indexEntries = book::MeasureIndexEntries(record);
@@ -157,14 +193,18 @@ platform::HeapBuffer PrependBookmarks(platform::HeapBuffer index) {
   joined.size = static_cast<std::uint32_t>(size);
 
   std::uint8_t* out = joined.get();
-  out = WriteEntry(out, kBookmarksHeadingId, kBookmarksHeadingStyle, book::kSectionIndent,
-                   reinterpret_cast<const std::uint8_t*>(kBookmarksHeadingText),
-                   sizeof kBookmarksHeadingText - 1);
+  out = WriteEntryHeader(out, kBookmarksHeadingId, kBookmarksHeadingStyle, book::kSectionIndent);
+  out = WriteBytes(out, kBookmarksHeadingText, sizeof kBookmarksHeadingText);  // with its NUL
   for (std::uint16_t article : values) {
-    if (std::optional<book::IndexEntry> entry = book::FindArticleEntry(record, article)) {
-      out = WriteEntry(out, entry->id, kBookmarkEntryStyle, book::kArticleIndent, entry->text,
-                       entry->length);
+    const std::optional<BookmarkedEntry> entry = FindBookmarkedEntry(record, article);
+    if (!entry) continue;
+    out = WriteEntryHeader(out, entry->article.id, kBookmarkEntryStyle, book::kArticleIndent);
+    out = WriteBytes(out, entry->article.text, entry->article.length);
+    if (entry->section) {
+      out = WriteBytes(out, kBookmarkSectionSeparator, kBookmarkSectionSeparatorLength);
+      out = WriteBytes(out, entry->section->text, entry->section->length);
     }
+    *out++ = 0;
   }
   if (indexEntries > 0) std::memcpy(out, record.data(), indexEntries);
   std::memset(out + indexEntries, 0, book::kEndMarkSize);

@@ -22,9 +22,16 @@ inline constexpr std::uint8_t kBookmarksHeadingStyle =
 inline constexpr char kBookmarksHeadingText[] = "jiyu";  // LetterCode bytes
 inline constexpr std::uint32_t kBookmarksHeadingSize =
     book::kEntryHeaderSize + sizeof kBookmarksHeadingText;  // text and NUL
-// A copied entry differs from the index's own only in being visible at first.
+// A copied entry differs from the index's own in being visible at first, and
+// in its text, which names the article's section first: article names repeat
+// from section to section.
 inline constexpr std::uint8_t kBookmarkEntryStyle =
     book::kIndexStyleVisible | book::kArticleEntryStyle;
+// Between the section's name and the article's (display order; it reads the
+// same both ways).
+inline constexpr char kBookmarkSectionSeparator[] = " - ";
+inline constexpr std::uint32_t kBookmarkSectionSeparatorLength =
+    sizeof kBookmarkSectionSeparator - 1;
 
 // bookmarkPromptFlags bit 0: remove bookmarks without asking.
 inline constexpr std::uint16_t kRemoveWithoutAsking = 0x0001;
@@ -66,7 +73,11 @@ void ToggleBookmark(bool bookmarked);
 // without bookmarks, when the heap is dry, or when the joined buffer would
 // exceed the kMaxIndexBytes that the IndexView addresses (16-bit offsets).
 // Without an index the section is the heading alone. Numbers without an
-// index entry produce no row. `index` is read only inside its `size` bytes.
+// index entry produce no row. A row's text is the article entry's, preceded
+// in reading order by the name of the nearest heading before that entry and
+// kBookmarkSectionSeparator (stored after them, the text being in display
+// order); an entry with no heading before it keeps its own text alone.
+// `index` is read only inside its `size` bytes.
 platform::HeapBuffer PrependBookmarks(platform::HeapBuffer index);
 
 }  // namespace velmora::index

@@ -3,10 +3,12 @@
 #include "book/book_format.h"
 #include "book/record.h"
 #include "index/bookmarks.h"
+#include "index/index_cursor.h"
 #include "index/index_rows.h"
 #include "index/index_view.h"
 #include "platform/dialog.h"
 #include "platform/window.h"
+#include "resources/article_count.h"
 #include "resources/ids.h"
 #include "state/screen.h"
 #include "view/text_view.h"
@@ -38,6 +40,7 @@ void OpenChooseArticle(platform::WindowHandle dialog) {
   state.view = CreateIndexView(state.dc, state.listRect, settings, kChooseArticleRows);
   LayoutIndex(state.view, std::move(buffer), false);
   UncoverArticle(state.view, state.result);
+  PlaceIndexCursor(state.view, state.result);
   SyncIndexScrollBar();
 
   screen::InitDialogScreen(dialog, screen::kFullScreenDialogFlags);
@@ -48,6 +51,7 @@ void SizeChooseArticle(platform::LParam lParam) {
   if (state.view == nullptr) return;
   state.listRect = ListRect(state.window);
   ExpansionState expansion = SaveExpansion(state.view);
+  const std::int32_t cursorEntry = CursorEntryIndex(*state.view);
   // The scroll bar lies over the client area's right edge: the list keeps
   // clear of it, as listRect does.
   const std::int32_t width = platform::LowWord(static_cast<platform::WParam>(lParam)) -
@@ -56,6 +60,7 @@ void SizeChooseArticle(platform::LParam lParam) {
   ResizeIndexView(state.view, width, height);
   RestoreExpansion(state.view, expansion.get());
   expansion.reset();
+  SetCursorEntryIndex(state.view, cursorEntry);
   if (state.view->lastTopRow == 0) state.view->topRow = 0;
   PaintIndexView(state.view, true);
   SyncIndexScrollBar();
@@ -70,18 +75,69 @@ void EraseList(platform::Surface* surface) {
   platform::InvalidateRect(state.window, &rect, false);
 }
 
-// WM_KEYDOWN: the page keys move one row, like the arrow keys.
-bool ScrollByKey(platform::WParam key) {
+// Digits of an article number: enough for any number the book can have.
+constexpr std::size_t kMaxTypedDigits = 5;
+
+// Return: the typed number opens its article when the book has it (and is
+// forgotten otherwise); without one, the cursor's heading opens or closes
+// and the cursor's article is chosen.
+void ChooseByKeyboard() {
+  IndexView& view = *state.view;
+  if (!view.typedNumber.empty()) {
+    std::uint32_t number = 0;
+    for (char16_t digit : view.typedNumber) number = number * 10 + (digit - u'0');
+    view.typedNumber.clear();
+    if (number >= 1 && number <= ArticleCount) {
+      state.result = static_cast<std::uint16_t>(number);
+      platform::EndDialog(state.window, platform::IDOK);
+      return;
+    }
+    PaintIndexView(&view, true);
+    return;
+  }
+  if (!view.hasCursor || view.cursorRow >= view.lineCount) return;
+  const IndexLine& row = view.lines[view.cursorRow];
+  if ((row.flags & kRowVisible) == 0) return;
+  if ((row.id & book::kIdHeading) != 0) {
+    ToggleHeading(&view, view.cursorRow);
+    SyncIndexScrollBar();
+    return;
+  }
+  state.result = static_cast<std::uint16_t>(row.id & book::kIdNumber);
+  platform::EndDialog(state.window, platform::IDOK);
+}
+
+void TypeDigit(std::uint32_t key) {
+  IndexView& view = *state.view;
+  if (key == platform::VK_BACK) {
+    if (view.typedNumber.empty()) return;
+    view.typedNumber.pop_back();
+  } else {
+    if (view.typedNumber.size() >= kMaxTypedDigits) return;
+    view.typedNumber.push_back(static_cast<char16_t>(u'0' + (key - platform::VK_DIGIT_0)));
+  }
+  PaintIndexView(&view, true);
+}
+
+// WM_KEYDOWN: the cursor keys move the cursor, scrolling as needed; digits,
+// Backspace and Return choose by number or by the cursor.
+bool HandleListKey(platform::WParam wParam) {
+  if (state.view == nullptr) return false;
+  const auto key = static_cast<std::uint32_t>(wParam);
   switch (key) {
-    case platform::VK_PRIOR:
-    case platform::VK_UP:
-      ScrollIndexView(state.view, -1);
-      break;
-    case platform::VK_NEXT:
-    case platform::VK_DOWN:
-      ScrollIndexView(state.view, +1);
-      break;
+    case platform::VK_UP: MoveIndexCursor(state.view, CursorMove::kUp); break;
+    case platform::VK_DOWN: MoveIndexCursor(state.view, CursorMove::kDown); break;
+    case platform::VK_PRIOR: MoveIndexCursor(state.view, CursorMove::kPageUp); break;
+    case platform::VK_NEXT: MoveIndexCursor(state.view, CursorMove::kPageDown); break;
+    case platform::VK_HOME: MoveIndexCursor(state.view, CursorMove::kHome); break;
+    case platform::VK_END: MoveIndexCursor(state.view, CursorMove::kEnd); break;
+    case platform::VK_RETURN: ChooseByKeyboard(); return true;
+    case platform::VK_BACK: TypeDigit(key); return true;
     default:
+      if (key >= platform::VK_DIGIT_0 && key <= platform::VK_DIGIT_0 + 9) {
+        TypeDigit(key);
+        return true;
+      }
       return false;
   }
   SyncIndexScrollBar();
@@ -150,8 +206,12 @@ std::intptr_t ChooseArticleDialogProc(platform::WindowHandle dialog, std::uint32
     case platform::WM_ERASEBKGND:
       EraseList(reinterpret_cast<platform::Surface*>(wParam));
       return 1;
+    case platform::WM_GETDLGCODE:
+      // Return reaches the list as a key, to choose, rather than ending the
+      // dialog as OK.
+      return platform::DLGC_WANTALLKEYS;
     case platform::WM_KEYDOWN:
-      return ScrollByKey(wParam) ? 1 : 0;
+      return HandleListKey(wParam) ? 1 : 0;
     case platform::WM_VSCROLL:
       if (const std::int32_t delta = ScrollDelta(wParam); delta != 0) {
         ScrollIndexView(state.view, delta);

@@ -1,7 +1,10 @@
 // The Choose Article dialog (template 118, "Choose Section"): a full-screen
 // IndexView of the Bookmarks section and the book index, the current
-// article uncovered under its heading. Taps open and close headings or
-// choose an article, whose number goes back to the main window.
+// article uncovered under its heading. Taps anywhere on a row open and close
+// headings or choose an article, whose number goes back to the main window.
+// A keyboard cursor, starting on the current article, moves with the arrow,
+// page, Home and End keys; Return acts on its row, or opens the article whose
+// number was typed.
 #pragma once
 
 #include <cstdint>

@@ -34,15 +34,11 @@ std::int32_t HitTestIndex(IndexView* view, std::int32_t px, std::int32_t py) {
   const std::int32_t hit = RowAt(*view, py);
   if (hit == kHitBelowRows) return kHitBelowRows;
 
+  // Anywhere across the list's width a tap acts on its row: a row is the
+  // target, not only its short right-aligned text.
   const IndexLine& row = view->lines[hit];
-  const std::int32_t textEnd = row.x + row.textWidth;
-  if (row.x <= px && px <= textEnd + kGlyphSpan) {
-    if ((row.id & book::kIdArticle) != 0) return row.id & book::kIdNumber;
-    return ToggleHeading(view, hit);
-  }
-  // Right of its glyph up to the list's edge, a heading still toggles.
-  if (IsHeadingRow(row) && px > textEnd) return ToggleHeading(view, hit);
-  return 0;
+  if ((row.id & book::kIdArticle) != 0) return row.id & book::kIdNumber;
+  return ToggleHeading(view, hit);
 }
 
 }  // namespace velmora::index

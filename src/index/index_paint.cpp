@@ -27,6 +27,37 @@ std::uint8_t FontKeyOf(const IndexLine& row) {
                         : static_cast<std::uint8_t>(row.flags & book::StyleFontKey);
 }
 
+// One past the last row of the cursor's entry; 0 without a cursor.
+std::uint32_t CursorEnd(const IndexView& view) {
+  if (!view.hasCursor || view.cursorRow >= view.lineCount) return 0;
+  std::uint32_t end = view.cursorRow + 1u;
+  while (view.lines[end].flags != 0 && view.lines[end].id == view.lines[view.cursorRow].id) ++end;
+  return end;
+}
+
+// The cursor's band across the list, the row's text white on it.
+void DrawCursorRow(IndexView* view, const IndexLine& row, std::int32_t y) {
+  if (platform::Brush* brush = platform::CreateSolidBrush(kCursorColour)) {
+    platform::FillRect(view->dc, {view->left, y, view->left + view->width, y + row.rowHeight},
+                       brush);
+    platform::DeleteBrush(brush);
+  }
+  view::DrawColouredRun(view->dc, view->data.get() + row.textOffset, row.length, row.x, y,
+                        row.textWidth, row.rowHeight, platform::kColourWhite, kCursorColour);
+}
+
+// The number being typed, boxed at the list's top left corner.
+void DrawTypedNumber(IndexView* view) {
+  if (view->typedNumber.empty()) return;
+  const auto count = static_cast<std::int32_t>(view->typedNumber.size());
+  const platform::Size size = platform::TextExtent(view->dc, view->typedNumber.data(), count);
+  const platform::Rect box{view->left, view->top, view->left + size.width + 2 * kGlyphGap,
+                           view->top + size.height + kGlyphGap};
+  platform::DrawRectangle(view->dc, box);
+  platform::DrawTextInBox(view->dc, view->typedNumber.data(), count,
+                          {box.left + 1, box.top + 1, box.right - 1, box.bottom - 1});
+}
+
 }  // namespace
 
 void DrawEntryGlyph(IndexView* view, const IndexLine& row, std::int32_t y) {
@@ -57,6 +88,7 @@ int PaintIndexView(IndexView* view, bool erase) {
                        platform::StockBrush::kWhite);
   }
 
+  const std::uint32_t cursorEnd = CursorEnd(*view);
   std::int32_t y = view->top;
   bool glyphDrawn = false;
   std::uint16_t glyphId = 0;
@@ -69,6 +101,8 @@ int PaintIndexView(IndexView* view, bool erase) {
       SelectIndexFont(view, row.flags, true);
       key = static_cast<std::uint8_t>(row.flags & book::StyleFontKey);
     }
+    const bool onCursor = index >= view->cursorRow && index < cursorEnd;
+    if (onCursor) DrawCursorRow(view, row, y);
     // The glyph stands at the first painted row of every entry, also when
     // that row continues an entry begun above the list.
     if (!glyphDrawn || row.id != glyphId) {
@@ -76,13 +110,16 @@ int PaintIndexView(IndexView* view, bool erase) {
       glyphDrawn = true;
       glyphId = row.id;
     }
-    view::DrawRun(view->dc, view->data.get() + row.textOffset, row.length, row.x, y,
-                  row.textWidth, row.rowHeight);
+    if (!onCursor) {
+      view::DrawRun(view->dc, view->data.get() + row.textOffset, row.length, row.x, y,
+                    row.textWidth, row.rowHeight);
+    }
     y += row.rowHeight;
     room -= row.rowHeight;
     ++view->rowsPainted;
   }
 
+  DrawTypedNumber(view);
   platform::SelectFont(view->dc, savedFont);
   platform::SetTextColour(view->dc, savedColour);
   return kIndexDone;

@@ -14,9 +14,6 @@ namespace velmora::index {
 
 // HitTestIndex's answer for a tap below the last row that fits.
 inline constexpr std::int32_t kHitBelowRows = static_cast<std::int32_t>(0x80000000u);
-// Taps up to this many pixels right of a row's text (the gap and the glyph)
-// count as taps on the row.
-inline constexpr std::int32_t kGlyphSpan = kGlyphGap + kGlyphSize;
 
 // One visible entry of a list: its id word and whether its row was expanded
 // (kRowExpanded or 0).
@@ -43,9 +40,9 @@ void RevealEntry(IndexView* view, std::int32_t row, std::int32_t step);
 std::int32_t ToggleHeading(IndexView* view, std::int32_t row);
 
 // A tap at (px, py), the list's edges inside: the article number for a tap
-// on an article row's text or glyph; a heading's negated number after a tap
-// from the left end of its text to the list's right edge toggled it;
-// kHitBelowRows below the rows that fit; else 0.
+// anywhere across an article row; a heading's negated number after a tap
+// anywhere across its row toggled it; kHitBelowRows below the rows that fit;
+// 0 outside the list.
 std::int32_t HitTestIndex(IndexView* view, std::int32_t px, std::int32_t py);
 
 // The visible entries with their expanded bits, from AllocOrAbort; none when

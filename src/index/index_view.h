@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/memory.h"
 #include "platform/surface.h"
@@ -40,6 +41,8 @@ inline constexpr std::uint32_t kMaxIndexBytes = 0xFFFF;
 // The entry glyphs: 9 x 9 pixels, 4 pixels right of a row's text.
 inline constexpr std::int32_t kGlyphSize = 9;
 inline constexpr std::int32_t kGlyphGap = 4;
+// The keyboard cursor's band, its text drawn white on it.
+inline constexpr platform::Colour kCursorColour = 0x00A05020;  // RGB 32, 80, 160
 
 // One row of the list: a contiguous stretch of an entry's stored text.
 struct IndexLine {
@@ -71,6 +74,13 @@ struct IndexView {
   std::uint16_t lineCount = 0;    // rows in the table, end row not counted
   std::uint16_t lineCapacity = 0;
   std::uint16_t lastTopRow = 0;   // largest scroll position
+  // The keyboard cursor, when `hasCursor`: the first row of the entry it is
+  // on. Painting marks that entry's rows in kCursorColour.
+  bool hasCursor = false;
+  std::uint16_t cursorRow = 0;
+  // The article number being typed; painting shows it at the list's top
+  // left corner while it is not empty.
+  std::u16string typedNumber;
 };
 
 // Pixels from the list's right edge to the right end of `row`'s text: 13 per
@@ -117,8 +127,9 @@ void ComputeIndexLastTopRow(IndexView* view);
 // --- Painting and scrolling -------------------------------------------------
 // Draws the whole visible rows that fit from topRow (topRow beyond
 // visibleRows falls back to lastTopRow), after a white fill with `erase`,
-// and counts them in rowsPainted. kIndexMissing without view, buffer or
-// table; else kIndexDone.
+// and counts them in rowsPainted; the cursor's rows across the list's width
+// in kCursorColour, and a typed number over the top left corner. kIndexMissing
+// without view, buffer or table; else kIndexDone.
 int PaintIndexView(IndexView* view, bool erase);
 // Moves topRow by `delta`, kept within 0..lastTopRow, and paints with erase.
 // kIndexMissing; kIndexUnmoved when topRow would not change (no paint); else

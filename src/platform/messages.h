@@ -24,6 +24,7 @@ inline constexpr std::uint32_t WM_DRAWITEM = 0x002B;         // wParam: id; lPar
 inline constexpr std::uint32_t WM_SETFONT = 0x0030;          // wParam: Font*; lParam: redraw
 inline constexpr std::uint32_t WM_GETFONT = 0x0031;
 inline constexpr std::uint32_t WM_WINDOWPOSCHANGED = 0x0047; // lParam: WindowPos*
+inline constexpr std::uint32_t WM_GETDLGCODE = 0x0087;       // answer: DLGC_* bits
 inline constexpr std::uint32_t WM_HELP = 0x0053;
 inline constexpr std::uint32_t WM_KEYDOWN = 0x0100;          // wParam: virtual key
 inline constexpr std::uint32_t WM_CHAR = 0x0102;             // wParam: UTF-16 unit; lParam:
@@ -32,6 +33,7 @@ inline constexpr std::uint32_t WM_INITDIALOG = 0x0110;       // lParam: creation
 inline constexpr std::uint32_t WM_COMMAND = 0x0111;          // wParam: id | notification << 16
 inline constexpr std::uint32_t WM_VSCROLL = 0x0115;          // wParam: SB_* | position << 16
 inline constexpr std::uint32_t WM_LBUTTONDOWN = 0x0201;      // lParam: x | y << 16
+inline constexpr std::uint32_t WM_MOUSEWHEEL = 0x020A;       // wParam: MK_* | delta << 16
 inline constexpr std::uint32_t WM_HIBERNATE = 0x03FF;        // the platform is short of memory
 
 // --- WM_ACTIVATE codes ------------------------------------------------------
@@ -50,9 +52,25 @@ inline constexpr std::uint16_t SB_TOP = 6;
 inline constexpr std::uint16_t SB_BOTTOM = 7;
 inline constexpr std::uint16_t SB_ENDSCROLL = 8;
 
+// --- WM_GETDLGCODE answers -------------------------------------------------
+// The dialog takes every key itself, Return included, instead of the
+// platform turning Return into IDOK.
+inline constexpr std::intptr_t DLGC_WANTALLKEYS = 0x0004;
+
+// --- Mouse wheel ------------------------------------------------------------
+// WM_MOUSEWHEEL's delta (signed) turns by this much per notch; positive is
+// away from the reader.
+inline constexpr std::int16_t WHEEL_DELTA = 120;
+// Keys held during a wheel turn, in WM_MOUSEWHEEL's low word.
+inline constexpr std::uint16_t MK_CONTROL = 0x0008;
+
 // --- Virtual keys -----------------------------------------------------------
+inline constexpr std::uint32_t VK_BACK = 0x08;
 inline constexpr std::uint32_t VK_RETURN = 0x0D;
+inline constexpr std::uint32_t VK_SHIFT = 0x10;
+inline constexpr std::uint32_t VK_CONTROL = 0x11;
 inline constexpr std::uint32_t VK_ESCAPE = 0x1B;
+inline constexpr std::uint32_t VK_SPACE = 0x20;
 inline constexpr std::uint32_t VK_PRIOR = 0x21;
 inline constexpr std::uint32_t VK_NEXT = 0x22;
 inline constexpr std::uint32_t VK_END = 0x23;
@@ -61,7 +79,11 @@ inline constexpr std::uint32_t VK_LEFT = 0x25;
 inline constexpr std::uint32_t VK_UP = 0x26;
 inline constexpr std::uint32_t VK_RIGHT = 0x27;
 inline constexpr std::uint32_t VK_DOWN = 0x28;
+inline constexpr std::uint32_t VK_DIGIT_0 = 0x30;  // '0' to '9' follow
 inline constexpr std::uint32_t VK_F3 = 0x72;
+// The '=' / '+' key and the '-' key of the main block, whatever the layout.
+inline constexpr std::uint32_t VK_OEM_PLUS = 0xBB;
+inline constexpr std::uint32_t VK_OEM_MINUS = 0xBD;
 
 // --- Dialog results and commands --------------------------------------------
 inline constexpr std::uint16_t IDOK = 1;

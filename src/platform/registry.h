@@ -48,4 +48,9 @@ std::optional<RegistryValue> RegistryRead(std::string_view keyPath,
 bool RegistryWrite(std::string_view keyPath, std::string_view name,
                    std::uint32_t type, std::span<const std::uint8_t> data);
 
+// When the store's file cannot be read or parsed, moves it aside now, as the
+// first write over it would, and returns the name of the kept copy. Nothing
+// when the file reads (or is absent), or when it could not be moved aside.
+std::optional<std::string> KeepDamagedRegistryAside();
+
 }  // namespace velmora::platform

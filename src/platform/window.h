@@ -111,6 +111,9 @@ void EndPaint(WindowHandle window, Surface* surface);
 
 // --- Focus and keyboard -----------------------------------------------------
 void SetFocus(WindowHandle window);
+// Whether VK_SHIFT or VK_CONTROL is held down as of the key or wheel message
+// being handled; false for any other key.
+bool IsKeyHeld(std::uint32_t virtualKey);
 
 // --- System metrics ---------------------------------------------------------
 inline constexpr int SM_CXVSCROLL = 2;

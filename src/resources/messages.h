@@ -23,4 +23,11 @@ inline constexpr std::u16string_view kMsgNotFound = u"Not Found!";
 inline constexpr std::u16string_view kMsgRemoveBookmark =
     u"Remove Bookmark?\n\nCancel - Don't ask again";
 
+// Told once at the start after a damaged settings file was kept aside: the
+// first text, the kept copy's name, the second text.
+inline constexpr std::u16string_view kMsgDamagedSettingsKeptAs =
+    u"The settings file could not be read. It is kept as\n\n";
+inline constexpr std::u16string_view kMsgDamagedSettingsDefaults =
+    u"\n\nVelmora goes on with the default settings.";
+
 }  // namespace velmora::resources

@@ -74,7 +74,19 @@ void ResizeArticleView(platform::WindowHandle window, platform::LParam packedSiz
 }
 
 void ApplyFontSettings(platform::WindowHandle window) {
-  view::SetTextViewFonts(appState.articleView, &appState.fontSettings);
+  view::TextView* articleView = appState.articleView;
+  if (articleView == nullptr) {
+    view::SetTextViewFonts(articleView, &appState.fontSettings);
+    return;
+  }
+  // The line at the top stays at the top in the new face or size: rows move,
+  // the reader's place does not.
+  const std::uint16_t place = view::TopLineOffset(*articleView);
+  const std::uint16_t rowBefore = articleView->topRow;
+  view::SetTextViewFonts(articleView, &appState.fontSettings);
+  if (view::ScrollToTopLineOffset(articleView, place) == 1 && articleView->topRow != rowBefore) {
+    view::PaintTextView(articleView, true);
+  }
   view::SyncScrollBar(window);
 }
 

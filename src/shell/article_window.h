@@ -32,7 +32,8 @@ void CreateArticleView(platform::WindowHandle window);
 void ResizeArticleView(platform::WindowHandle window, platform::LParam packedSize);
 
 // Hands the FontSettings to the view, which is laid out again in them and
-// repainted, and brings `window`'s scroll bar to the new rows.
+// repainted with the line that was at the top still at the top, and brings
+// `window`'s scroll bar to the new rows.
 void ApplyFontSettings(platform::WindowHandle window);
 
 // Paints as `flags` say. With no `surface` given, painting is begun and ended

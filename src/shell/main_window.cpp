@@ -110,6 +110,8 @@ LResult MainWindowProc(WindowHandle window, std::uint32_t message, WParam wParam
                       platform::HighWord(lParam), view::kScrollAndPaint);
       }
       return kHandled;
+    case platform::WM_MOUSEWHEEL:
+      return HandleWheel(window, wParam, lParam);
     case platform::WM_HIBERNATE:
       platform::DestroyWindow(window);
       return kHandled;

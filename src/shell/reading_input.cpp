@@ -4,6 +4,7 @@
 #include "search/search_engine.h"
 #include "state/app_state.h"
 #include "shell/navigation.h"
+#include "shell/text_size.h"
 #include "view/scroll.h"
 #include "view/text_view.h"
 
@@ -25,6 +26,8 @@ std::int32_t KeyScrollAmount(const view::TextView& view, std::uint32_t key) {
       return -page;
     case platform::VK_NEXT:
       return page;
+    case platform::VK_SPACE:
+      return platform::IsKeyHeld(platform::VK_SHIFT) ? -page : page;
     case platform::VK_END:
       return view.lastTopRow != 0 ? view.lastTopRow : page;
     case platform::VK_HOME:
@@ -72,6 +75,13 @@ LResult HandleReadingKey(platform::WindowHandle window, std::uint32_t key) {
     case platform::VK_RIGHT:
       StepArticle(window, +1);
       return kKeyTaken;
+    case platform::VK_OEM_PLUS:
+    case platform::VK_OEM_MINUS:
+      // Only with Control: the text size, one step of the font dialog's list.
+      if (!platform::IsKeyHeld(platform::VK_CONTROL)) return kKeyIgnored;
+      StepTextSize(window, key == platform::VK_OEM_PLUS ? +1 : -1);
+      return kKeyTaken;
+    case platform::VK_SPACE:
     case platform::VK_PRIOR:
     case platform::VK_NEXT:
     case platform::VK_END:
@@ -97,6 +107,16 @@ LResult HandleScrollBar(platform::WindowHandle window, platform::WParam wParam,
   platform::DefWindowProc(window, platform::WM_VSCROLL, wParam, lParam);
   if (rows != 0) view::SyncScrollBar(window);
   return kScrollBarResult;
+}
+
+LResult HandleWheel(platform::WindowHandle window, platform::WParam wParam,
+                    platform::LParam lParam) {
+  if ((platform::LowWord(wParam) & platform::MK_CONTROL) == 0) {
+    return platform::DefWindowProc(window, platform::WM_MOUSEWHEEL, wParam, lParam);
+  }
+  const auto delta = static_cast<std::int16_t>(platform::HighWord(wParam));
+  if (delta != 0) StepTextSize(window, delta > 0 ? +1 : -1);
+  return kKeyTaken;
 }
 
 }  // namespace velmora::shell

@@ -10,9 +10,12 @@
 namespace velmora::shell {
 
 // WM_KEYDOWN with virtual key `key`: 0 for the keys that read (Return, the
-// page, end, home and arrow keys), 1 (and no default handling) for any other.
+// page, end, home and arrow keys, Space, and '+', '=' and '-' with Control),
+// 1 (and no default handling) for any other.
 // Page Up and Page Down move by the rows the view's last paint drew less one,
-// or half of them when the key page-step field of AppFlags holds 2 or 4.
+// or half of them when the key page-step field of AppFlags holds 2 or 4;
+// Space pages as Page Down does, Shift+Space as Page Up. Control with '+' or
+// '=' steps the text size up, with '-' down (see StepTextSize).
 platform::LResult HandleReadingKey(platform::WindowHandle window, std::uint32_t key);
 
 // WM_VSCROLL (`wParam`: request in the low 16 bits, thumb position in the
@@ -21,5 +24,11 @@ platform::LResult HandleReadingKey(platform::WindowHandle window, std::uint32_t 
 // Its page amounts never depend on AppFlags. Always 1.
 platform::LResult HandleScrollBar(platform::WindowHandle window, platform::WParam wParam,
                                   platform::LParam lParam);
+
+// WM_MOUSEWHEEL: with Control held, one step of the text size per message,
+// up for a turn away from the reader; 0. Without Control, the default
+// handling.
+platform::LResult HandleWheel(platform::WindowHandle window, platform::WParam wParam,
+                              platform::LParam lParam);
 
 }  // namespace velmora::shell

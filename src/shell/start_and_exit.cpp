@@ -7,6 +7,7 @@
 #include "platform/message_loop.h"
 #include "platform/surface.h"
 #include "resources/ids.h"
+#include "shell/window_place.h"
 #include "state/alloc_or_abort.h"
 #include "state/app_state.h"
 #include "state/settings.h"
@@ -51,6 +52,7 @@ void SaveSettingsAndQuit() {
     std::optional<std::uint16_t> topRow;
     if (appState.articleView != nullptr) topRow = appState.articleView->topRow;
     settings::WriteProgramValues(topRow);
+    StoreWindowPlace(appState.mainWindow);
   }
   if (appState.articleView != nullptr) {
     view::DestroyTextView(appState.articleView, true);

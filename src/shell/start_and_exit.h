@@ -12,7 +12,8 @@ namespace velmora::shell {
 void LoadSettings();
 
 // Deletes the glyphs, writes the state back (the article view's top row as
-// "LastPosition"), destroys the article view, saves and frees the
+// "LastPosition", the main window's place as "WindowPlace"), destroys the
+// article view, saves and frees the
 // bookmarks, and posts the quit message (exit code 0).
 // The state is written only by the first run in a process, and only after a
 // LoadSettings that finished without running out of memory: a load cut short

@@ -1,11 +1,18 @@
 #include "shell/startup.h"
 
+#include <optional>
+#include <string>
+
 #include "font/font_dialog.h"
 #include "platform/instance.h"
 #include "platform/menu.h"
+#include "platform/message_box.h"
+#include "platform/registry.h"
 #include "platform/shell.h"
+#include "platform/text_encoding.h"
 #include "platform/window.h"
 #include "resources/ids.h"
+#include "resources/messages.h"
 #include "search/search_engine.h"
 #include "shell/bars.h"
 #include "shell/article_window.h"
@@ -14,6 +21,7 @@
 #include "state/screen.h"
 #include "state/settings.h"
 #include "shell/start_and_exit.h"
+#include "shell/window_place.h"
 #include "view/text_view.h"
 
 namespace velmora::shell {
@@ -70,6 +78,7 @@ WindowHandle CreateMainWindow() {
   creation.title = kMainWindowTitle;
   creation.style = platform::WS_VISIBLE;
   if ((appState.appFlags & kFlagsScrollBar) != 0) creation.style |= platform::WS_VSCROLL;
+  ApplyStoredWindowPlace(&creation);
   return platform::CreateTopLevelWindow(creation);
 }
 
@@ -96,6 +105,18 @@ void InstallMainWindowSearchShares() {
   search::InstallSearchShares({RepaintMainNow, SyncMainBookmarkCheck});
 }
 
+// A settings file that cannot be read is moved aside before anything is
+// written over it, and the reader learns where it went.
+void TellOfDamagedSettings() {
+  const std::optional<std::string> keptAs = platform::KeepDamagedRegistryAside();
+  if (!keptAs) return;
+  std::u16string text(resources::kMsgDamagedSettingsKeptAs);
+  text += platform::Utf8ToUtf16(*keptAs);
+  text += resources::kMsgDamagedSettingsDefaults;
+  platform::ShowMessageBox(nullptr, text, resources::kCaptionVelmora,
+                           platform::kMbOk | platform::kMbIconExclamation);
+}
+
 }  // namespace
 
 bool RegisterMainWindowClass() {
@@ -117,6 +138,7 @@ WindowHandle StartInstance(int showCommand) {
     HandOverIfRunning();
     return nullptr;
   }
+  TellOfDamagedSettings();
   if (screen::taskbarWindow != nullptr) platform::ShowWindow(screen::taskbarWindow, platform::SW_HIDE);
   InstallMainWindowSearchShares();
   LoadSettings();

@@ -29,6 +29,8 @@ inline constexpr std::string_view kLastPosition = "LastPosition";
 inline constexpr std::string_view kFlags = "Flags";
 inline constexpr std::string_view kLesson = "Lesson";
 inline constexpr std::string_view kBookmarks = "Bookmarks";
+// The main window's rectangle at the last exit (shell/window_place.h).
+inline constexpr std::string_view kWindowPlace = "WindowPlace";
 
 // Defaults of absent values other than 0 ("Flags": kDefaultAppFlags).
 inline constexpr std::int32_t kDefaultAllowSipInHebrewSearch = 1;

@@ -46,4 +46,53 @@ int ScrollToOffset(TextView* view, std::uint16_t offset) {
   return 0;
 }
 
+namespace {
+
+// The stored byte a line's reading starts with: a reversed paragraph is
+// stored in visual order, so its lines begin at their last stored byte.
+std::uint32_t ReadingStart(const ViewLine& line) {
+  if ((line.style & book::StyleReversed) != 0 && line.length != 0) {
+    return line.offset + line.length - 1u;
+  }
+  return line.offset;
+}
+
+bool HoldsOffset(const ViewLine& line, std::uint32_t offset) {
+  if (line.length == 0) return line.offset == offset;
+  return line.offset <= offset && offset < line.offset + static_cast<std::uint32_t>(line.length);
+}
+
+}  // namespace
+
+std::uint16_t TopLineOffset(const TextView& view) {
+  if (!view.lines || view.lineCount == 0) return 0;
+  std::uint32_t row = 0;
+  for (std::uint32_t index = 0; index < view.lineCount; ++index) {
+    const ViewLine& line = view.lines[index];
+    const std::uint32_t rows = RowsOfLine(line);
+    // A top row on the line itself, or on the blank row below it, which
+    // shows the next line first.
+    if (row == view.topRow) return static_cast<std::uint16_t>(ReadingStart(line));
+    if (row + rows > view.topRow && index + 1 < view.lineCount) {
+      return static_cast<std::uint16_t>(ReadingStart(view.lines[index + 1]));
+    }
+    row += rows;
+  }
+  return static_cast<std::uint16_t>(ReadingStart(view.lines[view.lineCount - 1]));
+}
+
+int ScrollToTopLineOffset(TextView* view, std::uint16_t offset) {
+  if (view == nullptr) return kViewMissing;
+  if (!view->lines) return 0;
+  std::uint32_t row = 0;
+  for (const ViewLine* line = view->lines.get(); line->style != 0; ++line) {
+    if (HoldsOffset(*line, offset)) {
+      view->topRow = static_cast<std::uint16_t>(std::min<std::uint32_t>(row, view->lastTopRow));
+      return 1;
+    }
+    row += RowsOfLine(*line);
+  }
+  return 0;
+}
+
 }  // namespace velmora::view

@@ -124,6 +124,15 @@ int ComputeLastTopRow(TextView* view);
 // ends included), at most lastTopRow. 1 when found, 0 when not, -1 without view.
 int ScrollToOffset(TextView* view, std::uint16_t offset);
 
+// The reader's place: the stream offset of the first byte, in reading order,
+// of the line shown at the top (the line below a blank row at the top; the
+// last line when topRow lies past the text). 0 without lines.
+std::uint16_t TopLineOffset(const TextView& view);
+// Moves topRow to the row of the line that holds `offset` as TopLineOffset
+// gives it, at most lastTopRow, so that a new layout keeps the reader's place.
+// 1 when found, 0 when not (topRow unchanged), -1 without view.
+int ScrollToTopLineOffset(TextView* view, std::uint16_t offset);
+
 // --- Text primitives (also used by the index list and the HeadingBox) -------
 struct RunFit {
   std::int32_t count = 0;  // leading bytes that fit

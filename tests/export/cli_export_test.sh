@@ -18,7 +18,9 @@ run() { "$cli" "$@" 2>/dev/null; }
 
 head -c 6 <(run export 1) | grep -qF '{\rtf1' || fail "the stored defaults do not give Rich Text"
 run export 1 --letterbase 224 | head -c 200 | grep -qF '{\rtf1' && fail "LetterBase 224 gave Rich Text"
-[ "$(run export 1 --letterbase 97 | LC_ALL=C tr -d '\000-\177' | wc -c)" -eq 0 ] ||
+# Besides ASCII only the no-break space that joins a verse label to its verse
+# (U+00A0, C2 A0 in UTF-8).
+[ "$(run export 1 --letterbase 97 | LC_ALL=C tr -d '\000-\177\302\240' | wc -c)" -eq 0 ] ||
   fail "stored letters do not come out as the bytes they are stored as"
 # With Unicode letters the plain form is in reading order; with Reverse on
 # in stored order.

@@ -267,8 +267,17 @@ EntrySpec Article(std::uint16_t n, std::string text) {
           book::kArticleIndent, std::move(text)};
 }
 
-EntrySpec Copy(std::uint16_t n, std::string text) {
-  EntrySpec copy = Article(n, std::move(text));
+// A bookmark row of an article without a section above it: its own name.
+EntrySpec Bare(std::uint16_t n, const std::string& text) {
+  EntrySpec copy = Article(n, text);
+  copy.style = index::kBookmarkEntryStyle;
+  return copy;
+}
+
+// A bookmark row's text: the section's name first in reading order, so last
+// in the stored display order.
+EntrySpec Copy(std::uint16_t n, const std::string& text, const std::string& section) {
+  EntrySpec copy = Article(n, text + index::kBookmarkSectionSeparator + section);
   copy.style = index::kBookmarkEntryStyle;
   copy.indent = book::kArticleIndent;
   return copy;
@@ -323,11 +332,13 @@ TEST(BookmarksSection, CopiesTheEntriesOfTheBookmarksInFrontOfTheIndex) {
     Values list;
     Bytes expected;
   } cases[] = {
-      {"OrderOfAdding", {3, 1}, IndexWith({kBookmarksHeading, Copy(3, "i"), Copy(1, "de")})},
+      {"OrderOfAdding",
+       {3, 1},
+       IndexWith({kBookmarksHeading, Copy(3, "i", "kl"), Copy(1, "de", "abc")})},
       // 500 is in no entry; the first heading's number is no article's.
       {"UnknownNumbersProduceNoRow",
        {500, 2, book::kFirstHeadingNumber},
-       IndexWith({kBookmarksHeading, Copy(2, "fgh")})},
+       IndexWith({kBookmarksHeading, Copy(2, "fgh", "abc")})},
       {"NoneFoundLeavesTheHeadingAlone", {500}, IndexWith({kBookmarksHeading})},
   };
   for (const auto& c : cases) {
@@ -337,6 +348,17 @@ TEST(BookmarksSection, CopiesTheEntriesOfTheBookmarksInFrontOfTheIndex) {
     index::FreeBookmarks();
     EXPECT_EQ(headless::LiveHeapBlocks(), blocks) << "the index is freed";
   }
+}
+
+// An article listed before any heading has no section to name.
+TEST(BookmarksSection, AnArticleBeforeEveryHeadingKeepsItsNameAlone) {
+  std::vector<EntrySpec> entries = {Article(7, "x")};
+  entries.insert(entries.end(), kIndexEntries.begin(), kIndexEntries.end());
+  SetList({7});
+  std::vector<EntrySpec> expected = {kBookmarksHeading, Bare(7, "x")};
+  expected.insert(expected.end(), entries.begin(), entries.end());
+  EXPECT_EQ(FromHeap(PrependBookmarks(ToHeap(MakeIndexRecord(entries)))),
+            MakeIndexRecord(expected));
 }
 
 TEST(BookmarksSection, WithoutBookmarksTheIndexComesBackUnchanged) {
@@ -377,7 +399,7 @@ TEST(BookmarksSection, ACutIndexIsCopiedUpToItsLastWholeEntry) {
   index.resize(index.size() - book::kEndMarkSize - 1);  // article 3 loses its NUL
   SetList({3, 1});
   const std::vector<EntrySpec> whole(kIndexEntries.begin(), kIndexEntries.end() - 1);
-  std::vector<EntrySpec> expected = {kBookmarksHeading, Copy(1, "de")};
+  std::vector<EntrySpec> expected = {kBookmarksHeading, Copy(1, "de", "abc")};
   expected.insert(expected.end(), whole.begin(), whole.end());
   EXPECT_EQ(FromHeap(PrependBookmarks(ToHeap(index))), MakeIndexRecord(expected));
 }

@@ -1,6 +1,7 @@
 // The Choose Article dialog on the headless platform: opening around the
-// current article, what ends it with which article, scrolling by keys and
-// the scroll bar, taps, size changes, activation, erasing and clean-up.
+// current article, what ends it with which article, scrolling by the scroll
+// bar, taps, size changes, activation, erasing and clean-up, and the
+// keyboard cursor.
 #include "index/choose_article.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include "platform/headless/headless.h"
 #include "platform/shell.h"
 #include "platform/window.h"
+#include "resources/article_count.h"
 #include "resources/ids.h"
 #include "state/app_state.h"
 #include "state/screen.h"
@@ -187,9 +189,6 @@ TEST_F(ChooseArticleTest, ATapBelowTheRowsOnlySyncsTheScrollBar) {
     EXPECT_EQ(headless::ScrollBarSets(dialog), sets + 1);
     EXPECT_EQ(VisibleTexts(List()), before);
     EXPECT_FALSE(headless::DialogEndResult(dialog).has_value());
-    // A tap beside the rows means nothing.
-    platform::SendMessage(dialog, platform::WM_LBUTTONDOWN, 0, platform::MakeLParam(2, 5));
-    EXPECT_EQ(headless::ScrollBarSets(dialog), sets + 1);
   });
 }
 
@@ -201,11 +200,6 @@ struct ScrollCase {
 };
 
 const ScrollCase kScrollCases[] = {
-    {"PageDownKeyMovesOneRow", platform::WM_KEYDOWN, platform::VK_NEXT, 3},
-    {"DownKey", platform::WM_KEYDOWN, platform::VK_DOWN, 3},
-    {"PageUpKeyMovesOneRow", platform::WM_KEYDOWN, platform::VK_PRIOR, 1},
-    {"UpKey", platform::WM_KEYDOWN, platform::VK_UP, 1},
-    {"OtherKeysDoNothing", platform::WM_KEYDOWN, platform::VK_RETURN, 2},
     {"LineUp", platform::WM_VSCROLL, platform::SB_LINEUP, 1},
     {"LineDown", platform::WM_VSCROLL, platform::SB_LINEDOWN, 3},
     {"PageUpByTheRowsPainted", platform::WM_VSCROLL, platform::SB_PAGEUP, 0},
@@ -264,7 +258,7 @@ TEST_F(ChooseArticleTest, ASizeChangeKeepsWhatTheReaderOpened) {
 TEST_F(ChooseArticleTest, ASizeChangeThatFitsTheWholeListScrollsToItsTop) {
   Prepare(TenSections(), 60);
   Run(0, [](WindowHandle dialog) {
-    platform::SendMessage(dialog, platform::WM_KEYDOWN, platform::VK_DOWN, 0);
+    platform::SendMessage(dialog, platform::WM_VSCROLL, platform::SB_LINEDOWN, 0);
     ASSERT_EQ(List().topRow, 1);
     headless::ResizeDialog(dialog, 240, 320);
     EXPECT_EQ(List().lastTopRow, 0);
@@ -334,7 +328,7 @@ TEST_F(ChooseArticleTest, WithBookmarksTheirSectionHeadsTheList) {
   Run(2, [](WindowHandle) {
     // The current article is bookmarked: its copy is found first, and
     // nothing is uncovered in the book index.
-    EXPECT_EQ(VisibleTexts(List()), (Texts{"jiyu", "dd", "aa bb", "ff"}));
+    EXPECT_EQ(VisibleTexts(List()), (Texts{"jiyu", "dd - aa bb", "aa bb", "ff"}));
   });
 }
 
@@ -355,6 +349,156 @@ TEST_F(ChooseArticleTest, AMissingTemplateLeavesTheCurrentArticle) {
   headless::InstallDialogTemplate(resources::kDialogChooseArticle, nullptr);
   EXPECT_EQ(ChooseArticle(owner_, 7, &settings_), 7);
   EXPECT_EQ(LastRun().result, -1);
+}
+
+
+// --- The keyboard cursor ------------------------------------------------------
+
+namespace keys {
+
+std::string CursorText() {
+  const IndexView& view = List();
+  if (!view.hasCursor) return "(none)";
+  const IndexLine& row = view.lines[view.cursorRow];
+  return {reinterpret_cast<const char*>(view.data.get() + row.textOffset), row.length};
+}
+
+void Press(WindowHandle dialog, std::uint32_t key) {
+  platform::SendMessage(dialog, platform::WM_KEYDOWN, key, 0);
+}
+
+void Type(WindowHandle dialog, const std::string& digits) {
+  for (char digit : digits) {
+    Press(dialog, platform::VK_DIGIT_0 + static_cast<std::uint32_t>(digit - '0'));
+  }
+}
+
+bool DrewCursor(WindowHandle dialog) {
+  platform::Surface* surface = platform::GetWindowSurface(dialog);
+  bool found = false;
+  for (const headless::DrawCall& call : headless::DrawCalls(surface)) {
+    if (call.kind == headless::DrawKind::kFill && call.brushColour == kCursorColour) found = true;
+  }
+  platform::ReleaseWindowSurface(dialog, surface);
+  return found;
+}
+
+}  // namespace keys
+
+TEST_F(ChooseArticleTest, TheCursorStartsOnTheCurrentArticleAndTheArrowsAndEndsMoveIt) {
+  Prepare(Book());
+  Run(2, [](WindowHandle dialog) {
+    EXPECT_EQ(keys::CursorText(), "dd");
+    EXPECT_EQ(platform::SendMessage(dialog, platform::WM_GETDLGCODE, 0, 0),
+              platform::DLGC_WANTALLKEYS)
+        << "Return reaches the list";
+    const struct {
+      std::uint32_t key;
+      const char* to;
+    } steps[] = {
+        {platform::VK_DOWN, "ee"}, {platform::VK_DOWN, "ff"},    {platform::VK_DOWN, "ff"},
+        {platform::VK_HOME, "aa bb"}, {platform::VK_UP, "aa bb"}, {platform::VK_END, "ff"},
+        {platform::VK_UP, "ee"},
+    };
+    for (const auto& step : steps) {
+      keys::Press(dialog, step.key);
+      EXPECT_EQ(keys::CursorText(), step.to) << "after key " << step.key;
+    }
+    EXPECT_TRUE(keys::DrewCursor(dialog));
+    EXPECT_FALSE(headless::DialogEndResult(dialog).has_value());
+  });
+}
+
+TEST_F(ChooseArticleTest, ThePageKeysMoveTheCursorByAPageAndTheListFollows) {
+  Prepare(TenSections(), 60);
+  Run(0, [](WindowHandle dialog) {
+    ASSERT_EQ(List().rowsPainted, 5);
+    EXPECT_EQ(keys::CursorText(), "sa");
+    keys::Press(dialog, platform::VK_NEXT);
+    EXPECT_EQ(keys::CursorText(), "sf");
+    EXPECT_EQ(List().topRow, 1) << "scrolled just enough to show it";
+    EXPECT_EQ(headless::ScrollBarOf(dialog)->position, 1);
+    keys::Press(dialog, platform::VK_END);
+    EXPECT_EQ(keys::CursorText(), "sj");
+    EXPECT_EQ(List().topRow, 5);
+    keys::Press(dialog, platform::VK_PRIOR);
+    EXPECT_EQ(keys::CursorText(), "se");
+    EXPECT_EQ(List().topRow, 4);
+    keys::Press(dialog, platform::VK_HOME);
+    EXPECT_EQ(List().topRow, 0);
+    // A size change keeps the cursor on its entry.
+    keys::Press(dialog, platform::VK_DOWN);
+    headless::ResizeDialog(dialog, 200, 100);
+    EXPECT_EQ(keys::CursorText(), "sb");
+  });
+}
+
+TEST_F(ChooseArticleTest, ReturnOpensAHeadingAndChoosesAnArticle) {
+  Prepare(Book());
+  EXPECT_EQ(Run(2,
+                [](WindowHandle dialog) {
+                  keys::Press(dialog, platform::VK_UP);
+                  ASSERT_EQ(keys::CursorText(), "aa bb");
+                  keys::Press(dialog, platform::VK_RETURN);
+                  EXPECT_EQ(VisibleTexts(List()), (Texts{"aa bb", "cc", "dd", "ee", "ff"}));
+                  EXPECT_FALSE(headless::DialogEndResult(dialog).has_value());
+                  keys::Press(dialog, platform::VK_DOWN);
+                  keys::Press(dialog, platform::VK_RETURN);
+                }),
+            1);
+  EXPECT_EQ(LastRun().result, platform::IDOK);
+}
+
+TEST_F(ChooseArticleTest, TypedDigitsAndReturnOpenThatArticle) {
+  Prepare(Book());
+  EXPECT_EQ(Run(2,
+                [](WindowHandle dialog) {
+                  keys::Type(dialog, "5");
+                  EXPECT_EQ(List().typedNumber, u"5");
+                  platform::Surface* surface = platform::GetWindowSurface(dialog);
+                  EXPECT_EQ(headless::DrawCalls(surface).back().text, u"5") << "shown";
+                  platform::ReleaseWindowSurface(dialog, surface);
+                  keys::Type(dialog, "7");
+                  keys::Press(dialog, platform::VK_BACK);
+                  keys::Type(dialog, "0");
+                  EXPECT_EQ(List().typedNumber, u"50");
+                  keys::Press(dialog, platform::VK_RETURN);
+                }),
+            50);
+}
+
+TEST_F(ChooseArticleTest, TypedNumbersOutsideTheBookAreRefused) {
+  Prepare(Book());
+  const std::string pastTheBook = std::to_string(ArticleCount + 1);
+  for (const std::string& typed : {std::string("0"), pastTheBook, std::string("99999")}) {
+    SCOPED_TRACE(typed);
+    EXPECT_EQ(Run(2,
+                  [&typed](WindowHandle dialog) {
+                    keys::Type(dialog, typed);
+                    keys::Press(dialog, platform::VK_RETURN);
+                    EXPECT_FALSE(headless::DialogEndResult(dialog).has_value());
+                    EXPECT_TRUE(List().typedNumber.empty());
+                    EXPECT_EQ(keys::CursorText(), "dd") << "Return then acts on the cursor";
+                    keys::Press(dialog, platform::VK_RETURN);
+                  }),
+              2);
+  }
+}
+
+TEST_F(ChooseArticleTest, ATapLeftOfARowsTextActsOnTheRow) {
+  Prepare(Book());
+  EXPECT_EQ(Run(2,
+                [](WindowHandle dialog) {
+                  // Left of "aa bb": the heading opens.
+                  platform::SendMessage(dialog, platform::WM_LBUTTONDOWN, 0,
+                                        platform::MakeLParam(2, 5));
+                  EXPECT_EQ(VisibleTexts(List()), (Texts{"aa bb", "cc", "dd", "ee", "ff"}));
+                  // Left of "cc", the second row: that article.
+                  const std::int32_t y = List().lines[0].rowHeight + 2;
+                  platform::SendMessage(dialog, platform::WM_LBUTTONDOWN, 0,
+                                        platform::MakeLParam(2, static_cast<std::uint16_t>(y)));
+                }),
+            1);
 }
 
 }  // namespace

@@ -72,6 +72,12 @@ TEST_F(ExitTest, WritesTheStateWithItsTypes) {
   appState.searchPattern[0] = 'a';
   appState.searchPattern[1] = 'b';
   appState.fontSettings.size = 18;
+  const platform::Rect place = platform::GetWindowRect(window_);
+  Bytes placeBytes;
+  for (std::int32_t n : {place.left, place.top, place.right - place.left, place.bottom - place.top}) {
+    const Bytes word = Dword(static_cast<std::uint32_t>(n));
+    placeBytes.insert(placeBytes.end(), word.begin(), word.end());
+  }
   Command(resources::kCmdExit);
 
   StoredKey stored = ReadStoredKey(settings::ProgramKey);
@@ -85,6 +91,7 @@ TEST_F(ExitTest, WritesTheStateWithItsTypes) {
       {"Flags", DwordValue(0x00000840)},
       {"Lesson", DwordValue(2)},
       {"Bookmarks", {platform::kRegBinary, Bytes{0, 0}}},
+      {"WindowPlace", {platform::kRegBinary, placeBytes}},
   };
   EXPECT_EQ(stored, expected);
 }

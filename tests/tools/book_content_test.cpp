@@ -32,6 +32,8 @@ TEST(LetterCodeFor, MapsTheBookCharactersOnly) {
       {U'a', std::nullopt}, {U'{', std::nullopt}, {U'~', std::nullopt},
       {U'0', std::nullopt}, {U'\t', std::nullopt}, {U'\0', std::nullopt},
       {U'!', std::nullopt}, {U'\u00E0', std::nullopt},
+      {U'\u00A0', 0xA0},  // the no-break space after a verse label
+      {U'\u2007', std::nullopt}, {U'\u202F', std::nullopt},
   };
   for (const auto& row : cases) {
     SCOPED_TRACE(static_cast<unsigned>(row.c));

@@ -66,6 +66,10 @@ INSTANTIATE_TEST_SUITE_P(
                   {{0, 9, 10, 0, 72}, {10, 3, 10, 0, 24}}},
         BreakCase{"EndsRightBeforeASpace", 0x01, 0, 72, "abcd efgh ijk",
                   {{0, 9, 10, 0, 72}, {10, 3, 10, 0, 24}}},
+        // A verse label joined by a no-break space (0xA0) moves with its
+        // word: the line breaks at the space before the label.
+        BreakCase{"NoBreakSpaceKeepsTheLabelWithItsWord", 0x01, 0, 80, "abcde (b)\xA0" "fgh",
+                  {{0, 5, 10, 0, 40}, {6, 7, 10, 0, 56}}},
         BreakCase{"KeepsTheHyphen", 0x01, 0, 80, "abc-defghijk",
                   {{0, 4, 10, 0, 32}, {4, 8, 10, 0, 64}}},
         BreakCase{"CutsAWordWiderThanTheLine", 0x01, 0, 40, "abcdefghijkl",

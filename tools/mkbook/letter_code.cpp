@@ -14,6 +14,10 @@ constexpr char32_t kLastHebrewLetter =
 
 // Characters besides the letters that book text may hold, stored as is.
 constexpr std::string_view kBookPunctuation = " \"'(),-.:[]";
+// The no-break space that joins a verse label to its verse, stored as its
+// Latin-1 byte, which the display conversion shows as U+00A0 again and the
+// layout never breaks at.
+constexpr char32_t kNoBreakSpace = 0x00A0;
 
 // Mirrored pairs: a run shown reversed must keep its brackets facing in.
 std::uint8_t Mirrored(std::uint8_t b) {
@@ -33,6 +37,7 @@ std::optional<std::uint8_t> LetterCodeFor(char32_t c) {
     return static_cast<std::uint8_t>(book::kLetterCodeFirst +
                                      (c - kFirstHebrewLetter));
   }
+  if (c == kNoBreakSpace) return static_cast<std::uint8_t>(kNoBreakSpace);
   if (c < 0x80 && kBookPunctuation.find(static_cast<char>(c)) !=
                       std::string_view::npos) {
     return static_cast<std::uint8_t>(c);

@@ -156,8 +156,9 @@ class FolderLock {
   int fd_;
 };
 
-// Renames a damaged file to the first free "<name>.damaged[.N]".
-bool SetAside(const fs::path& path, const RegistryParseResult& parsed) {
+// Renames a damaged file to the first free "<name>.damaged[.N]"; the name
+// it got, or nothing when it could not be moved.
+std::optional<std::string> SetAside(const fs::path& path, const RegistryParseResult& parsed) {
   for (int i = 0; i < kMaxDamagedCopies; ++i) {
     std::string aside = path.string() + kDamagedSuffix;
     if (i > 0) aside.append(".").append(std::to_string(i));
@@ -169,13 +170,13 @@ bool SetAside(const fs::path& path, const RegistryParseResult& parsed) {
                  "one is started\n",
                  path.c_str(), Describe(parsed).c_str(), aside.c_str());
     reported_files.insert(path.string());
-    return true;
+    return aside;
   }
   std::fprintf(stderr,
                "velmora: the settings file %s is damaged and could not be moved aside; "
                "settings are not saved\n",
                path.c_str());
-  return false;
+  return std::nullopt;
 }
 
 bool WriteAll(int fd, const std::string& text) {
@@ -270,6 +271,19 @@ bool RegistryWrite(std::string_view keyPath, std::string_view name, std::uint32_
   SetRegistryValue(*file.parsed.model, FullKeyPath(keyPath), name,
                    RegistryValue{type, std::vector<std::uint8_t>(data.begin(), data.end())});
   return ReplaceFile(path, folder, SerializeRegistryFile(*file.parsed.model), file.mode);
+}
+
+std::optional<std::string> KeepDamagedRegistryAside() {
+  fs::path path = StorePath();
+  if (path.empty()) return std::nullopt;
+  std::error_code error;
+  path = FollowLinks(path, error);
+  if (error) return std::nullopt;
+  const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+  FolderLock lock(folder);
+  StoreFile file = LoadStore(path);
+  if (file.parsed.model) return std::nullopt;
+  return SetAside(path, file.parsed);
 }
 
 }  // namespace velmora::platform

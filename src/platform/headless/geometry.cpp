@@ -1,6 +1,7 @@
 // Window geometry, visibility, painting, focus and the system metrics.
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "platform/headless/headless.h"
 #include "platform/headless/internal.h"
@@ -20,6 +21,7 @@ std::map<int, std::int32_t> start_metrics() {
 
 std::map<int, std::int32_t> metrics = start_metrics();
 Window* focused = nullptr;
+std::set<std::uint32_t> held_keys;
 
 Rect WholeClient(const Window& window) { return {0, 0, window.client.width, window.client.height}; }
 
@@ -85,6 +87,8 @@ void EndPaint(WindowHandle window, Surface*) {
 }
 
 void SetFocus(WindowHandle window) { focused = headless::IsLive(window) ? window : nullptr; }
+
+bool IsKeyHeld(std::uint32_t virtualKey) { return held_keys.contains(virtualKey); }
 
 std::int32_t GetSystemMetric(int index) {
   auto found = metrics.find(index);
@@ -159,9 +163,14 @@ WindowHandle FocusedWindow() { return IsLive(focused) ? focused : nullptr; }
 
 void SetSystemMetric(int index, std::int32_t value) { metrics[index] = value; }
 
+void HoldKeys(std::initializer_list<std::uint32_t> virtualKeys) {
+  held_keys = virtualKeys;
+}
+
 void ResetGeometry() {
   metrics = start_metrics();
   focused = nullptr;
+  held_keys.clear();
 }
 
 }  // namespace headless

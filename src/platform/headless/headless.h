@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -201,6 +202,9 @@ bool DeliverPaint(WindowHandle window);
 long HeldSurfaces(WindowHandle window);
 // The window last given the focus (SetFocus); nullptr when none.
 WindowHandle FocusedWindow();
+// The keys IsKeyHeld reports as held (VK_SHIFT, VK_CONTROL) from now on, until
+// the next call or ResetAll; none at first.
+void HoldKeys(std::initializer_list<std::uint32_t> virtualKeys);
 
 // --- Dialogs ----------------------------------------------------------------
 // DialogBoxParam builds the dialog from its template (found first among the

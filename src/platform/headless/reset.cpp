@@ -1,4 +1,5 @@
 #include "platform/headless/headless.h"
+#include "platform/headless/headless_screens.h"
 #include "platform/headless/internal.h"
 
 namespace velmora::platform::headless {
@@ -18,6 +19,7 @@ void ResetAll() {
   ResetUiTemplates();
   ResetFontFamilies();
   ResetClipboard();
+  ResetScreens();
   RestoreResources();
   SetModuleFileName(u"/opt/velmora/bin/velmora");
 }

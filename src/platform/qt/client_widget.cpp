@@ -52,9 +52,15 @@ void ClientWidget::paintEvent(QPaintEvent*) {
 
 void ClientWidget::keyPressEvent(QKeyEvent* event) {
   const std::uint32_t key = VirtualKeyOf(event->key());
-  // A dialog takes Return and Escape as OK and Cancel, as its own keys.
-  if (key == 0 || !IsLive(window_) ||
-      (window_->kind == WindowKind::kDialog && (key == VK_RETURN || key == VK_ESCAPE))) {
+  // A dialog takes Return and Escape as OK and Cancel, as its own keys,
+  // unless its procedure asks for Return itself.
+  if (key == 0 || !IsLive(window_)) {
+    event->ignore();
+    return;
+  }
+  if (window_->kind == WindowKind::kDialog &&
+      (key == VK_ESCAPE ||
+       (key == VK_RETURN && (Deliver(window_, WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS) == 0))) {
     event->ignore();
     return;
   }
@@ -77,12 +83,21 @@ void ClientWidget::mousePressEvent(QMouseEvent* event) {
           MakeLParam(static_cast<std::uint16_t>(at.x()), static_cast<std::uint16_t>(at.y())));
 }
 
-// The wheel scrolls by lines as the scroll bar's arrows do.
+// The wheel scrolls by lines as the scroll bar's arrows do; with Control
+// held it sends WM_MOUSEWHEEL, one message a notch.
 void ClientWidget::wheelEvent(QWheelEvent* event) {
   if (!IsLive(window_)) return;
   wheelRemainder_ += event->angleDelta().y();
   const int steps = wheelRemainder_ / kWheelStep;
   wheelRemainder_ -= steps * kWheelStep;
+  if (event->modifiers().testFlag(Qt::ControlModifier)) {
+    const auto notch = static_cast<std::uint16_t>(steps > 0 ? WHEEL_DELTA : -WHEEL_DELTA);
+    for (int i = 0; i < std::abs(steps) && IsLive(window_); ++i) {
+      Deliver(window_, WM_MOUSEWHEEL, MakeWParam(MK_CONTROL, notch), 0);
+    }
+    event->accept();
+    return;
+  }
   const int lines = steps * QApplication::wheelScrollLines();
   const std::uint16_t request = lines > 0 ? SB_LINEUP : SB_LINEDOWN;
   for (int i = 0; i < std::abs(lines) && IsLive(window_); ++i) {

@@ -1,30 +1,30 @@
 #include "platform/qt/keys.h"
 
+#include <QGuiApplication>
+
 #include <array>
 #include <utility>
 
 #include "platform/menu.h"
 #include "platform/messages.h"
+#include "platform/window.h"
 
 namespace velmora::platform {
 namespace {
 
-constexpr std::uint32_t kVkBack = 0x08;
 constexpr std::uint32_t kVkTab = 0x09;
-constexpr std::uint32_t kVkSpace = 0x20;
 constexpr std::uint32_t kVkDelete = 0x2E;
-constexpr std::uint32_t kVkDigit0 = 0x30;  // '0' to '9' follow
 constexpr std::uint32_t kVkLetterA = 0x41;  // 'A' to 'Z' follow
 constexpr int kFunctionKeys = 12;
 constexpr std::uint8_t kAccelShift = 0x04;
 
-constexpr std::array<std::pair<int, std::uint32_t>, 15> kNamedKeys{{
-    {Qt::Key_Backspace, kVkBack},
+constexpr std::array<std::pair<int, std::uint32_t>, 18> kNamedKeys{{
+    {Qt::Key_Backspace, VK_BACK},
     {Qt::Key_Tab, kVkTab},
     {Qt::Key_Return, VK_RETURN},
     {Qt::Key_Enter, VK_RETURN},
     {Qt::Key_Escape, VK_ESCAPE},
-    {Qt::Key_Space, kVkSpace},
+    {Qt::Key_Space, VK_SPACE},
     {Qt::Key_PageUp, VK_PRIOR},
     {Qt::Key_PageDown, VK_NEXT},
     {Qt::Key_End, VK_END},
@@ -34,6 +34,9 @@ constexpr std::array<std::pair<int, std::uint32_t>, 15> kNamedKeys{{
     {Qt::Key_Right, VK_RIGHT},
     {Qt::Key_Down, VK_DOWN},
     {Qt::Key_Delete, kVkDelete},
+    {Qt::Key_Plus, VK_OEM_PLUS},
+    {Qt::Key_Equal, VK_OEM_PLUS},
+    {Qt::Key_Minus, VK_OEM_MINUS},
 }};
 
 }  // namespace
@@ -46,12 +49,19 @@ std::uint32_t VirtualKeyOf(int key) {
     return kVkF1 + static_cast<std::uint32_t>(key - Qt::Key_F1);
   }
   if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-    return kVkDigit0 + static_cast<std::uint32_t>(key - Qt::Key_0);
+    return VK_DIGIT_0 + static_cast<std::uint32_t>(key - Qt::Key_0);
   }
   if (key >= Qt::Key_A && key <= Qt::Key_Z) {
     return kVkLetterA + static_cast<std::uint32_t>(key - Qt::Key_A);
   }
   return 0;
+}
+
+bool IsKeyHeld(std::uint32_t virtualKey) {
+  const Qt::KeyboardModifiers held = QGuiApplication::keyboardModifiers();
+  if (virtualKey == VK_SHIFT) return held.testFlag(Qt::ShiftModifier);
+  if (virtualKey == VK_CONTROL) return held.testFlag(Qt::ControlModifier);
+  return false;
 }
 
 std::uint8_t AcceleratorModifiers(Qt::KeyboardModifiers modifiers) {
