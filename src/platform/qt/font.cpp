@@ -105,14 +105,14 @@ Font* MakeFont(const FontDescription& description) {
 AdvanceCache::AdvanceCache(const QFont& font) : font_(font) {}
 
 qreal AdvanceCache::Measure(char16_t unit) {
-  auto page = std::make_unique<Page>();
-  const QFontMetricsF metrics(font_);
-  const char16_t first = unit & ~(kPageSize - 1);
-  for (int i = 0; i < kPageSize; ++i) {
-    (*page)[i] = metrics.horizontalAdvance(QChar(static_cast<char16_t>(first | i)));
+  std::unique_ptr<Page>& page = pages_[unit >> kPageBits];
+  if (page == nullptr) {
+    page = std::make_unique<Page>();
+    page->fill(kNotMeasured);
   }
-  pages_[unit >> kPageBits] = std::move(page);
-  return Of(unit);
+  const qreal advance = QFontMetricsF(font_).horizontalAdvance(QChar(unit));
+  (*page)[unit & (kPageSize - 1)] = advance;
+  return advance;
 }
 
 qreal RunAdvance(Font* font, const char16_t* text, std::int32_t count) {

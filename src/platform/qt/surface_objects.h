@@ -16,23 +16,30 @@
 
 namespace velmora::platform {
 
-// Advances of the code units measured so far, in pages of 256 units, so that
-// measuring a run costs one look-up per unit once its characters are known.
+// Advances of the code units measured so far, kept in pages of 256 units, so
+// that measuring a run costs one look-up per unit once its characters are
+// known. Only units that are asked for are measured: a unit the face lacks
+// sends the toolkit through its fallback faces, loading them as it goes, and
+// a page holds many units (controls, other scripts) that no text uses.
 class AdvanceCache {
  public:
   explicit AdvanceCache(const QFont& font);
   // The advance of `unit` in logical pixels.
   qreal Of(char16_t unit) {
     const Page* page = pages_[unit >> kPageBits].get();
-    return page != nullptr ? (*page)[unit & (kPageSize - 1)] : Measure(unit);
+    if (page == nullptr) return Measure(unit);
+    const qreal advance = (*page)[unit & (kPageSize - 1)];
+    return advance != kNotMeasured ? advance : Measure(unit);
   }
 
  private:
   static constexpr int kPageBits = 8;
   static constexpr int kPageSize = 1 << kPageBits;
+  // No advance is negative.
+  static constexpr qreal kNotMeasured = -1;
   using Page = std::array<qreal, kPageSize>;
 
-  // Measures the page of `unit` and returns its advance.
+  // Measures `unit`, keeps its advance and returns it.
   qreal Measure(char16_t unit);
 
   QFont font_;
