@@ -68,9 +68,11 @@ void ReportStamp() {
   ::close(report_fd);
 }
 
-// After each paint event has been handled (the event that follows it in the
-// loop), asks `painted` whether the first paint that counts is done; the
-// first time it is, stamps the clock and runs `then`.
+// Once the paint pass that a paint event belongs to is over (a window's
+// widgets are painted together and then shown; the timer runs after that),
+// asks `painted` whether the paint that counts is done; the first time it
+// is, stamps the clock and runs `then`. The reader's article is drawn into
+// its back buffer before the pass, which shows it.
 class FirstPaintWatcher : public QObject {
  public:
   FirstPaintWatcher(std::function<bool()> painted, std::function<void()> then)
