@@ -47,8 +47,7 @@ void SetBookmarks() {
 }
 
 void OpenChooseArticleList(benchmark::State& state) {
-  platform::Surface* surface =
-      platform::CreateImageSurface(kListRect.right, kListRect.bottom, 1.0);
+  platform::Surface* surface = platform::CreateImageSurface(kListRect.right, kListRect.bottom, 1.0);
   // The entries the list is laid out from: the index and the Bookmarks section.
   std::int64_t entries = 0;
   const platform::HeapBuffer joined =
@@ -82,8 +81,7 @@ void LoadIndexRecord(benchmark::State& state) {
 }
 
 void ShowArticle(benchmark::State& state) {
-  platform::Surface* surface =
-      platform::CreateImageSurface(kListRect.right, kListRect.bottom, 1.0);
+  platform::Surface* surface = platform::CreateImageSurface(kListRect.right, kListRect.bottom, 1.0);
   for (auto _ : state) {
     view::TextView* view =
         view::CreateTextView(surface, &kListRect, appState.fontSettings, kListRows);
@@ -123,9 +121,8 @@ class FrameReporter : public benchmark::ConsoleReporter {
         "%.3f ms, so the list's own work is %.3f ms; showing an article: %.3f ms "
         "(the list takes %.1f times as long)\n",
         opening->second.first, 100.0 * opening->second.first / kFrameMilliseconds,
-        kFrameMilliseconds, loading->second.first,
-        opening->second.first - loading->second.first, article->second.first,
-        opening->second.first / article->second.first);
+        kFrameMilliseconds, loading->second.first, opening->second.first - loading->second.first,
+        article->second.first, opening->second.first / article->second.first);
   }
 
  private:

@@ -169,8 +169,8 @@ double Median(std::vector<std::int64_t> values) {
 // is the reader's. The counters give both medians and their ratio.
 void BM_ColdStartToFirstPaint(benchmark::State& state) {
   namespace fs = std::filesystem;
-  const fs::path work = fs::temp_directory_path() /
-                        ("velmora-cold-start-" + std::to_string(::getpid()));
+  const fs::path work =
+      fs::temp_directory_path() / ("velmora-cold-start-" + std::to_string(::getpid()));
   fs::create_directories(work / "runtime");
   fs::permissions(work / "runtime", fs::perms::owner_all);
   const fs::path registry = work / "velmora.reg";

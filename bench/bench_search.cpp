@@ -33,7 +33,8 @@ constexpr std::int32_t kViewHeight = 300;
 // The main window's article view on article 1, scrolled to its last screen
 // with no highlight, so that the first pass examines nothing.
 void ShowArticleOne() {
-  static platform::Surface* surface = platform::headless::CreateTestSurface(kViewWidth, kViewHeight);
+  static platform::Surface* surface =
+      platform::headless::CreateTestSurface(kViewWidth, kViewHeight);
   if (appState.articleView != nullptr) return;
   const platform::Rect rect{0, 0, kViewWidth, kViewHeight};
   appState.articleView = view::CreateTextView(surface, &rect, appState.fontSettings, 100);

@@ -65,8 +65,7 @@ std::optional<std::string> ParseOptions(Args args, ExportOptions* options) {
           (base != kLetterBaseStored && base != kLetterBaseWindows1255 &&
            base != kLetterBaseUnicode)) {
         return "--letterbase must be " + std::to_string(kLetterBaseStored) + ", " +
-               std::to_string(kLetterBaseWindows1255) + " or " +
-               std::to_string(kLetterBaseUnicode);
+               std::to_string(kLetterBaseWindows1255) + " or " + std::to_string(kLetterBaseUnicode);
       }
       options->letterBase = base;
     } else {

@@ -10,15 +10,13 @@ namespace velmora::cli {
 
 std::string ToUtf8(std::u16string_view text) { return platform::Utf16ToUtf8(text); }
 
-std::string LogicalText(const std::uint8_t* text, std::uint16_t length,
-                        bool displayOrder) {
+std::string LogicalText(const std::uint8_t* text, std::uint16_t length, bool displayOrder) {
   // The conversion reads LetterBase and the Reverse option from the
   // process-wide settings; set them for this one call.
   const FontSettings savedFonts = appState.fontSettings;
   const AppFlags savedFlags = appState.appFlags;
   appState.fontSettings.letterBase = kLetterBaseUnicode;
-  appState.appFlags = displayOrder ? (savedFlags | ReverseOption)
-                                   : (savedFlags & ~ReverseOption);
+  appState.appFlags = displayOrder ? (savedFlags | ReverseOption) : (savedFlags & ~ReverseOption);
   platform::HeapPtr<char16_t[]> units(book::ToDisplayText(text, length, nullptr));
   appState.fontSettings = savedFonts;
   appState.appFlags = savedFlags;

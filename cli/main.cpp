@@ -44,7 +44,6 @@ constexpr std::string_view kUsage =
     "      --reverse                 with the Reverse option on (default: stored)\n"
     "      --append-to FILE          appended to FILE, saved earlier, as Append does\n";
 
-
 // What asks for the usage text rather than for a command.
 constexpr std::string_view kHelpWords[] = {"--help", "-h", "help"};
 
@@ -54,18 +53,16 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"toc", TocCommand},       {"text", TextCommand},
-    {"stats", StatsCommand},   {"records", RecordsCommand},
-    {"settings", SettingsCommand}, {"render", RenderCommand},
-    {"search", SearchCommand},
-    {"export", ExportCommand},
+    {"toc", TocCommand},         {"text", TextCommand},         {"stats", StatsCommand},
+    {"records", RecordsCommand}, {"settings", SettingsCommand}, {"render", RenderCommand},
+    {"search", SearchCommand},   {"export", ExportCommand},
 };
 
 }  // namespace
 
 int UsageError(std::string_view problem) {
-  std::fprintf(stderr, "velmora-cli: %.*s\n%.*s", static_cast<int>(problem.size()),
-               problem.data(), static_cast<int>(kUsage.size()), kUsage.data());
+  std::fprintf(stderr, "velmora-cli: %.*s\n%.*s", static_cast<int>(problem.size()), problem.data(),
+               static_cast<int>(kUsage.size()), kUsage.data());
   return kExitUsage;
 }
 

@@ -9,8 +9,8 @@
 #include "book/record.h"
 #include "commands.h"
 #include "platform/qt/image_surface.h"
-#include "platform/text_encoding.h"
 #include "platform/surface.h"
+#include "platform/text_encoding.h"
 #include "resources/article_count.h"
 #include "state/app_state.h"
 #include "view/heading_box.h"
@@ -113,8 +113,7 @@ std::optional<std::string> ParseOptions(Args args, RenderOptions* options) {
           (base != kLetterBaseStored && base != kLetterBaseWindows1255 &&
            base != kLetterBaseUnicode)) {
         return "--letterbase must be " + std::to_string(kLetterBaseStored) + ", " +
-               std::to_string(kLetterBaseWindows1255) + " or " +
-               std::to_string(kLetterBaseUnicode);
+               std::to_string(kLetterBaseWindows1255) + " or " + std::to_string(kLetterBaseUnicode);
       }
       options->fonts.letterBase = static_cast<std::int32_t>(base);
     } else if (arg == "--top") {

@@ -88,8 +88,8 @@ std::u16string BoxTextOf(std::string_view typed, std::string* problem) {
     box.insert(box.begin(), typedUnit);
   }
   if (box.size() > static_cast<std::size_t>(search::kSearchTextLimit)) {
-    *problem = "the pattern is longer than " + std::to_string(search::kSearchTextLimit) +
-               " characters";
+    *problem =
+        "the pattern is longer than " + std::to_string(search::kSearchTextLimit) + " characters";
     return {};
   }
   if (box.empty()) *problem = "the pattern is empty";
@@ -145,8 +145,7 @@ std::string HitInContext(const book::StreamItem& item, std::size_t low, std::siz
   const std::string lowPart = part(first, low);
   const std::string highPart = part(high + 1, end);
   const std::string hit = part(low, high + 1);
-  return displayOrder ? highPart + "[" + hit + "]" + lowPart
-                      : lowPart + "[" + hit + "]" + highPart;
+  return displayOrder ? highPart + "[" + hit + "]" + lowPart : lowPart + "[" + hit + "]" + highPart;
 }
 
 std::string HeadingsOf(std::span<const std::uint8_t> stream) {

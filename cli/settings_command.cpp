@@ -44,7 +44,8 @@ int SettingsCommand(Args args) {
   std::printf("LastPosition        %u\n", appState.lastPosition);
   PrintFlags(appState.appFlags);
   const auto* pattern = appState.searchPattern;
-  const auto length = static_cast<std::uint16_t>(std::strlen(reinterpret_cast<const char*>(pattern)));
+  const auto length =
+      static_cast<std::uint16_t>(std::strlen(reinterpret_cast<const char*>(pattern)));
   std::printf("SearchString        \"%s\"\n", LogicalText(pattern, length, false).c_str());
 
   std::uint32_t bookmarkBytes = 0;

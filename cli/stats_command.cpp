@@ -35,8 +35,8 @@ RecordCheck CheckRecord(const platform::ResourceEntry& record) {
       overhead + check.compressed + book::kRecordTrailerSize == record.size;
   if (!sizesAgree) return check;
   check.content.resize(check.raw);
-  const book::DecodeResult result = book::DecodePalmDoc(
-      resource.subspan(overhead, check.compressed), check.content);
+  const book::DecodeResult result =
+      book::DecodePalmDoc(resource.subspan(overhead, check.compressed), check.content);
   check.exact = result.filled && result.consumed == check.compressed;
   return check;
 }

@@ -19,8 +19,8 @@ int TextCommand(Args args) {
   int reason = 0;
   platform::HeapBuffer stream = book::LoadBookRecord(static_cast<int>(article), &reason);
   if (!stream) {
-    std::fprintf(stderr, "velmora-cli: article %ld cannot be loaded (reason %d)\n",
-                 article, reason);
+    std::fprintf(stderr, "velmora-cli: article %ld cannot be loaded (reason %d)\n", article,
+                 reason);
     return kExitFailed;
   }
   book::WalkStream(std::span(stream.get(), stream.size), [](const book::StreamItem& item) {

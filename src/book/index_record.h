@@ -21,8 +21,7 @@ struct IndexEntry {
 
 // Reads the entry at `offset`. Returns false at the end mark, or when the
 // entry does not lie wholly inside `record` (its NUL included).
-bool ReadIndexEntry(std::span<const std::uint8_t> record, std::uint32_t offset,
-                    IndexEntry* entry);
+bool ReadIndexEntry(std::span<const std::uint8_t> record, std::uint32_t offset, IndexEntry* entry);
 
 // The offset of the entry after `entry`: right after its text's NUL.
 inline std::uint32_t NextEntryOffset(const IndexEntry& entry) {

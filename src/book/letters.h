@@ -24,8 +24,7 @@ ConversionBuffer& TheConversionBuffer();
 // process-wide settings. With `buffer` the result lives there; without, it is
 // a new heap block that the caller releases with HeapRelease. A negative
 // `count` counts as 0. Returns nullptr when memory is short.
-char16_t* ToDisplayText(const std::uint8_t* text, std::int32_t count,
-                        ConversionBuffer* buffer);
+char16_t* ToDisplayText(const std::uint8_t* text, std::int32_t count, ConversionBuffer* buffer);
 
 // Reverses the first `count` units in place, swapping ( ), [ ] and { }.
 // Returns 0, or 1 when no temporary memory was available (units unchanged).

@@ -21,7 +21,6 @@ struct DecodeResult {
 // A run or reference cut short by the full output needs only the bytes it
 // still writes. Never reads or writes outside the two spans; output bytes
 // past `written` may have been scribbled on.
-DecodeResult DecodePalmDoc(std::span<const std::uint8_t> input,
-                           std::span<std::uint8_t> output);
+DecodeResult DecodePalmDoc(std::span<const std::uint8_t> input, std::span<std::uint8_t> output);
 
 }  // namespace velmora::book

@@ -20,8 +20,7 @@ struct StreamItem {
 // Reads the item at `offset` of `stream`. Returns false at the end of the
 // stream: a zero style byte, or an item that does not lie wholly inside
 // `stream` (its text NUL included).
-bool ReadStreamItem(std::span<const std::uint8_t> stream, std::uint32_t offset,
-                    StreamItem* item);
+bool ReadStreamItem(std::span<const std::uint8_t> stream, std::uint32_t offset, StreamItem* item);
 
 // The offset of the item after `item`: right after its text's NUL.
 inline std::uint32_t NextItemOffset(const StreamItem& item) {

@@ -39,8 +39,7 @@ platform::HeapBuffer LoadBookRecord(int recordNumber, int* reasonOut);
 // `payloadLength` bytes as its header says) and decompresses it. Compressed
 // bytes are taken only from inside `payload`, whatever the sizes claim.
 platform::HeapBuffer ParseBookRecord(std::span<const std::uint8_t> payload,
-                                     std::uint32_t payloadLength,
-                                     int* reasonOut);
+                                     std::uint32_t payloadLength, int* reasonOut);
 
 // Decompresses a PalmDoc block. Succeeds only when the output is filled
 // exactly; input left over after that is ignored. A stream that runs out

@@ -5,8 +5,8 @@
 
 #include "export/rtf_body.h"
 #include "export/rtf_document.h"
-#include "state/app_state.h"
 #include "state/alloc_or_abort.h"
+#include "state/app_state.h"
 
 namespace velmora::exporting {
 namespace {
@@ -30,9 +30,9 @@ std::size_t DataLength(platform::ClipboardFormat format, std::span<const std::ui
   }
   if (data.empty()) return 0;
   const void* zero = std::memchr(data.data(), 0, data.size());
-  return zero == nullptr ? data.size()
-                         : static_cast<std::size_t>(static_cast<const std::uint8_t*>(zero) -
-                                                    data.data());
+  return zero == nullptr
+             ? data.size()
+             : static_cast<std::size_t>(static_cast<const std::uint8_t*>(zero) - data.data());
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include "book/paragraph_stream.h"
 #include "platform/message_box.h"
 #include "resources/messages.h"
-#include "state/app_state.h"
 #include "state/alloc_or_abort.h"
+#include "state/app_state.h"
 
 namespace velmora::exporting {
 namespace {

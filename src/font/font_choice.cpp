@@ -103,8 +103,7 @@ void ShowPreviewLetters(platform::WindowHandle dialog, std::int32_t letterBase) 
 
 void DropPreviewFont(FontFaceList& list, platform::WindowHandle dialog) {
   if (list.previewFont == nullptr) return;
-  platform::SetControlFont(platform::GetDlgItem(dialog, resources::kIdcPreview), nullptr,
-                           false);
+  platform::SetControlFont(platform::GetDlgItem(dialog, resources::kIdcPreview), nullptr, false);
   platform::DeleteFont(list.previewFont);
   list.previewFont = nullptr;
 }
@@ -126,8 +125,8 @@ void ReadFontChoice(FontFaceList& list, platform::WindowHandle dialog, bool comm
     return;
   }
   list.previewFont = platform::CreateFont(list.previewDescription);
-  platform::SetControlFont(platform::GetDlgItem(dialog, resources::kIdcPreview),
-                           list.previewFont, true);
+  platform::SetControlFont(platform::GetDlgItem(dialog, resources::kIdcPreview), list.previewFont,
+                           true);
 }
 
 }  // namespace velmora::font

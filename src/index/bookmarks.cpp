@@ -10,8 +10,8 @@
 #include "index/index_view.h"
 #include "platform/message_box.h"
 #include "resources/messages.h"
-#include "state/app_state.h"
 #include "state/alloc_or_abort.h"
+#include "state/app_state.h"
 #include "state/settings_names.h"
 #include "state/settings_store.h"
 

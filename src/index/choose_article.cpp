@@ -69,8 +69,8 @@ void SizeChooseArticle(platform::LParam lParam) {
 void EraseList(platform::Surface* surface) {
   const platform::Rect& rect = state.listRect;
   if (surface != nullptr) {
-    view::FillViewRect(surface, rect.left, rect.top, rect.right - rect.left,
-                       rect.bottom - rect.top, platform::StockBrush::kWhite);
+    view::FillViewRect(surface, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                       platform::StockBrush::kWhite);
   }
   platform::InvalidateRect(state.window, &rect, false);
 }
@@ -125,14 +125,30 @@ bool HandleListKey(platform::WParam wParam) {
   if (state.view == nullptr) return false;
   const auto key = static_cast<std::uint32_t>(wParam);
   switch (key) {
-    case platform::VK_UP: MoveIndexCursor(state.view, CursorMove::kUp); break;
-    case platform::VK_DOWN: MoveIndexCursor(state.view, CursorMove::kDown); break;
-    case platform::VK_PRIOR: MoveIndexCursor(state.view, CursorMove::kPageUp); break;
-    case platform::VK_NEXT: MoveIndexCursor(state.view, CursorMove::kPageDown); break;
-    case platform::VK_HOME: MoveIndexCursor(state.view, CursorMove::kHome); break;
-    case platform::VK_END: MoveIndexCursor(state.view, CursorMove::kEnd); break;
-    case platform::VK_RETURN: ChooseByKeyboard(); return true;
-    case platform::VK_BACK: TypeDigit(key); return true;
+    case platform::VK_UP:
+      MoveIndexCursor(state.view, CursorMove::kUp);
+      break;
+    case platform::VK_DOWN:
+      MoveIndexCursor(state.view, CursorMove::kDown);
+      break;
+    case platform::VK_PRIOR:
+      MoveIndexCursor(state.view, CursorMove::kPageUp);
+      break;
+    case platform::VK_NEXT:
+      MoveIndexCursor(state.view, CursorMove::kPageDown);
+      break;
+    case platform::VK_HOME:
+      MoveIndexCursor(state.view, CursorMove::kHome);
+      break;
+    case platform::VK_END:
+      MoveIndexCursor(state.view, CursorMove::kEnd);
+      break;
+    case platform::VK_RETURN:
+      ChooseByKeyboard();
+      return true;
+    case platform::VK_BACK:
+      TypeDigit(key);
+      return true;
     default:
       if (key >= platform::VK_DIGIT_0 && key <= platform::VK_DIGIT_0 + 9) {
         TypeDigit(key);
@@ -149,16 +165,23 @@ std::int32_t ScrollDelta(platform::WParam wParam) {
   if (state.view == nullptr) return 0;
   const IndexView& view = *state.view;
   switch (platform::LowWord(wParam)) {
-    case platform::SB_LINEUP: return -1;
-    case platform::SB_LINEDOWN: return +1;
-    case platform::SB_PAGEUP: return -view.rowsPainted;
-    case platform::SB_PAGEDOWN: return view.rowsPainted;
+    case platform::SB_LINEUP:
+      return -1;
+    case platform::SB_LINEDOWN:
+      return +1;
+    case platform::SB_PAGEUP:
+      return -view.rowsPainted;
+    case platform::SB_PAGEDOWN:
+      return view.rowsPainted;
     case platform::SB_THUMBPOSITION:
     case platform::SB_THUMBTRACK:
       return static_cast<std::int16_t>(platform::HighWord(wParam)) - view.topRow;
-    case platform::SB_TOP: return -view.topRow;
-    case platform::SB_BOTTOM: return +1;
-    default: return 0;
+    case platform::SB_TOP:
+      return -view.topRow;
+    case platform::SB_BOTTOM:
+      return +1;
+    default:
+      return 0;
   }
 }
 

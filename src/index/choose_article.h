@@ -24,9 +24,9 @@ inline constexpr std::uint16_t kChooseArticleRows = 100;
 struct ChooseArticleState {
   std::uint16_t result = 0;  // the article to hand back; the current one at first
   platform::WindowHandle window = nullptr;
-  platform::Surface* dc = nullptr;  // the dialog's surface, held while it runs
-  platform::Rect listRect;          // the client area less the scroll bar's width
-  IndexView* view = nullptr;        // owned
+  platform::Surface* dc = nullptr;             // the dialog's surface, held while it runs
+  platform::Rect listRect;                     // the client area less the scroll bar's width
+  IndexView* view = nullptr;                   // owned
   const FontSettings* fontSettings = nullptr;  // copied by the view
 };
 

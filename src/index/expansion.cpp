@@ -29,8 +29,8 @@ ExpansionState SaveExpansion(const IndexView* view) {
   std::uint32_t count = 0;
   ForEachVisibleEntry(*view, [&](const IndexLine&) { ++count; });
   if (count == 0) return {};
-  ExpansionState state(static_cast<ExpansionPair*>(
-      settings::AllocOrAbort((count + 1) * sizeof(ExpansionPair))));
+  ExpansionState state(
+      static_cast<ExpansionPair*>(settings::AllocOrAbort((count + 1) * sizeof(ExpansionPair))));
   if (!state) return {};
   std::uint32_t at = 0;
   ForEachVisibleEntry(*view, [&](const IndexLine& row) {

@@ -95,17 +95,29 @@ void MoveIndexCursor(IndexView* view, CursorMove move) {
   if (view == nullptr || !view->hasCursor || !HasRows(*view) || view->visibleRows == 0) return;
   KeepCursorVisible(view);
   const auto first = static_cast<std::int64_t>(VisibleOrdinal(*view, view->cursorRow));
-  const auto last = static_cast<std::int64_t>(
-      VisibleOrdinal(*view, EntryLast(*view, view->cursorRow)));
+  const auto last =
+      static_cast<std::int64_t>(VisibleOrdinal(*view, EntryLast(*view, view->cursorRow)));
   const std::int64_t page = std::max(view->rowsPainted, 1);
   std::int64_t target = first;
   switch (move) {
-    case CursorMove::kUp: target = first - 1; break;
-    case CursorMove::kDown: target = last + 1; break;
-    case CursorMove::kPageUp: target = first - page; break;
-    case CursorMove::kPageDown: target = first + page; break;
-    case CursorMove::kHome: target = 0; break;
-    case CursorMove::kEnd: target = view->visibleRows - 1; break;
+    case CursorMove::kUp:
+      target = first - 1;
+      break;
+    case CursorMove::kDown:
+      target = last + 1;
+      break;
+    case CursorMove::kPageUp:
+      target = first - page;
+      break;
+    case CursorMove::kPageDown:
+      target = first + page;
+      break;
+    case CursorMove::kHome:
+      target = 0;
+      break;
+    case CursorMove::kEnd:
+      target = view->visibleRows - 1;
+      break;
   }
   target = std::clamp<std::int64_t>(target, 0, view->visibleRows - 1);
   const std::uint32_t row = RowOfOrdinal(*view, static_cast<std::uint32_t>(target));

@@ -67,8 +67,7 @@ void DrawEntryGlyph(IndexView* view, const IndexLine& row, std::int32_t y) {
   const std::int32_t x = row.x + row.textWidth + kGlyphGap;
   // Centred in the row when the row is higher than the glyph.
   const std::int32_t offset = (row.rowHeight - kGlyphSize) / 2;
-  platform::DrawBitmap(view->dc, bitmap, x, offset > 0 ? y + offset : y,
-                       {kGlyphSize, kGlyphSize});
+  platform::DrawBitmap(view->dc, bitmap, x, offset > 0 ? y + offset : y, {kGlyphSize, kGlyphSize});
 }
 
 int PaintIndexView(IndexView* view, bool erase) {

@@ -16,13 +16,13 @@
 namespace velmora::index {
 
 // --- Result codes -----------------------------------------------------------
-inline constexpr int kIndexMissing = -1;        // no view, or nothing to paint
+inline constexpr int kIndexMissing = -1;  // no view, or nothing to paint
 inline constexpr int kIndexDone = 0;
-inline constexpr int kIndexUnmoved = 1;         // a scroll that changed nothing
-inline constexpr int kIndexNoBuffer = 2;        // no buffer given
+inline constexpr int kIndexUnmoved = 1;   // a scroll that changed nothing
+inline constexpr int kIndexNoBuffer = 2;  // no buffer given
 // AllocOrAbort has already reported (or the table would pass kMaxIndexCapacity).
 inline constexpr int kIndexOutOfMemory = -2;
-inline constexpr int kIndexUnusableBuffer = -4; // first entry missing or without text
+inline constexpr int kIndexUnusableBuffer = -4;  // first entry missing or without text
 
 // --- Row flags (the entry's style byte at layout time) ------------------------
 inline constexpr std::uint8_t kRowVisible = 0x80;
@@ -60,10 +60,10 @@ struct IndexLine {
 struct IndexView {
   // lineCapacity rows plus the end row (every field 0) after the last row.
   platform::HeapPtr<IndexLine[]> lines;
-  platform::Surface* dc = nullptr;  // not owned
-  platform::HeapBuffer data;        // the index entries; owned after a layout
-  std::int32_t rowsPainted = 0;     // rows drawn by the last paint
-  FontSettings fontSettings;        // the view's own copy
+  platform::Surface* dc = nullptr;       // not owned
+  platform::HeapBuffer data;             // the index entries; owned after a layout
+  std::int32_t rowsPainted = 0;          // rows drawn by the last paint
+  FontSettings fontSettings;             // the view's own copy
   view::StyleFont* fontCache = nullptr;  // owned list, newest first
   std::int32_t left = 0;
   std::int32_t top = 0;
@@ -73,7 +73,7 @@ struct IndexView {
   std::uint16_t visibleRows = 0;  // rows whose kRowVisible is set
   std::uint16_t lineCount = 0;    // rows in the table, end row not counted
   std::uint16_t lineCapacity = 0;
-  std::uint16_t lastTopRow = 0;   // largest scroll position
+  std::uint16_t lastTopRow = 0;  // largest scroll position
   // The keyboard cursor, when `hasCursor`: the first row of the entry it is
   // on. Painting marks that entry's rows in kCursorColour.
   bool hasCursor = false;

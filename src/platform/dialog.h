@@ -15,17 +15,17 @@ namespace velmora::platform {
 // --- Templates ----------------------------------------------------------------
 
 enum class ControlKind {
-  kStaticText,      // a label
-  kStaticBitmap,    // a bitmap resource
-  kEdit,            // an edit box (multi-line with kEditMultiLine)
+  kStaticText,    // a label
+  kStaticBitmap,  // a bitmap resource
+  kEdit,          // an edit box (multi-line with kEditMultiLine)
   kListBox,
   kRadioButton,     // an automatic radio button
   kOwnerDrawButton  // drawn by the dialog on WM_DRAWITEM
 };
 
 // Control style bits the templates use.
-inline constexpr std::uint32_t kControlNoPrefix = 0x0080;     // static: no '&' mnemonics
-inline constexpr std::uint32_t kStaticCentre = 0x0001;        // static: text centred
+inline constexpr std::uint32_t kControlNoPrefix = 0x0080;  // static: no '&' mnemonics
+inline constexpr std::uint32_t kStaticCentre = 0x0001;     // static: text centred
 inline constexpr std::uint32_t kEditMultiLine = 0x0004;
 inline constexpr std::uint32_t kEditRightAlign = 0x0002;
 inline constexpr std::uint32_t kEditAutoHScroll = 0x0080;
@@ -71,8 +71,8 @@ struct DialogTemplate {
 
 // A dialog procedure: returns non-zero when it handled the message. For
 // WM_INITDIALOG, zero means "I set the focus myself".
-using DialogProc = std::intptr_t (*)(WindowHandle dialog, std::uint32_t message,
-                                     WParam wParam, LParam lParam);
+using DialogProc = std::intptr_t (*)(WindowHandle dialog, std::uint32_t message, WParam wParam,
+                                     LParam lParam);
 
 // Builds dialog template `templateId` (a dialog resource) owned by `owner`,
 // sends WM_INITDIALOG with `parameter`, and runs it modally until EndDialog.
@@ -80,8 +80,8 @@ using DialogProc = std::intptr_t (*)(WindowHandle dialog, std::uint32_t message,
 // button IDCANCEL; the dialog receives WM_SIZE with its client size after
 // WM_INITDIALOG and WM_DESTROY when it ends. Returns EndDialog's result, or
 // -1 when the template is missing or the dialog cannot be made.
-std::intptr_t DialogBoxParam(std::uint16_t templateId, WindowHandle owner,
-                             DialogProc procedure, LParam parameter);
+std::intptr_t DialogBoxParam(std::uint16_t templateId, WindowHandle owner, DialogProc procedure,
+                             LParam parameter);
 
 // Ends the modal run of `dialog` with `result` once the current message has
 // been handled.

@@ -11,9 +11,9 @@ namespace velmora::platform {
 
 // What a second copy found the running copy's screen to look like.
 enum class RunningCopyFront {
-  kMainWindow,  // its main window is the foreground window
-  kOwnWindow,   // one of its other windows (a dialog) is in front
-  kOtherProgram // another program (or nothing) is in front
+  kMainWindow,   // its main window is the foreground window
+  kOwnWindow,    // one of its other windows (a dialog) is in front
+  kOtherProgram  // another program (or nothing) is in front
 };
 
 struct RunningCopy;

@@ -31,9 +31,9 @@ struct MenuTemplate {
 
 // A button of the bottom menu bar that drops down one popup of a menu.
 struct MenuBarButtonTemplate {
-  std::uint16_t command;    // its own command (40001, 40002)
-  std::uint16_t stringId;   // caption: a string resource
-  std::uint16_t subMenu;    // index of the popup it drops down
+  std::uint16_t command;   // its own command (40001, 40002)
+  std::uint16_t stringId;  // caption: a string resource
+  std::uint16_t subMenu;   // index of the popup it drops down
 };
 
 struct MenuBarTemplate {

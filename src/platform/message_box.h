@@ -31,7 +31,7 @@ inline constexpr std::u16string_view kDefaultCaption = u"Error";
 // Shows `text` under `caption` (empty: kDefaultCaption) with the buttons and
 // icon of `style`, owned by `owner` (may be null), and waits until the reader
 // closes it. Returns the button pressed.
-int ShowMessageBox(WindowHandle owner, std::u16string_view text,
-                   std::u16string_view caption, std::uint32_t style);
+int ShowMessageBox(WindowHandle owner, std::u16string_view text, std::u16string_view caption,
+                   std::uint32_t style);
 
 }  // namespace velmora::platform

@@ -14,27 +14,27 @@ using LResult = std::intptr_t;
 // --- Messages ---------------------------------------------------------------
 inline constexpr std::uint32_t WM_CREATE = 0x0001;
 inline constexpr std::uint32_t WM_DESTROY = 0x0002;
-inline constexpr std::uint32_t WM_SIZE = 0x0005;             // lParam: width | height << 16
-inline constexpr std::uint32_t WM_ACTIVATE = 0x0006;         // wParam low word: WA_*
+inline constexpr std::uint32_t WM_SIZE = 0x0005;      // lParam: width | height << 16
+inline constexpr std::uint32_t WM_ACTIVATE = 0x0006;  // wParam low word: WA_*
 inline constexpr std::uint32_t WM_PAINT = 0x000F;
 inline constexpr std::uint32_t WM_CLOSE = 0x0010;
-inline constexpr std::uint32_t WM_ERASEBKGND = 0x0014;       // wParam: the Surface*
+inline constexpr std::uint32_t WM_ERASEBKGND = 0x0014;  // wParam: the Surface*
 inline constexpr std::uint32_t WM_SETTINGCHANGE = 0x001A;
-inline constexpr std::uint32_t WM_DRAWITEM = 0x002B;         // wParam: id; lParam: DrawItem*
-inline constexpr std::uint32_t WM_SETFONT = 0x0030;          // wParam: Font*; lParam: redraw
+inline constexpr std::uint32_t WM_DRAWITEM = 0x002B;  // wParam: id; lParam: DrawItem*
+inline constexpr std::uint32_t WM_SETFONT = 0x0030;   // wParam: Font*; lParam: redraw
 inline constexpr std::uint32_t WM_GETFONT = 0x0031;
-inline constexpr std::uint32_t WM_WINDOWPOSCHANGED = 0x0047; // lParam: WindowPos*
-inline constexpr std::uint32_t WM_GETDLGCODE = 0x0087;       // answer: DLGC_* bits
+inline constexpr std::uint32_t WM_WINDOWPOSCHANGED = 0x0047;  // lParam: WindowPos*
+inline constexpr std::uint32_t WM_GETDLGCODE = 0x0087;        // answer: DLGC_* bits
 inline constexpr std::uint32_t WM_HELP = 0x0053;
-inline constexpr std::uint32_t WM_KEYDOWN = 0x0100;          // wParam: virtual key
-inline constexpr std::uint32_t WM_CHAR = 0x0102;             // wParam: UTF-16 unit; lParam:
-                                                             // the edit box (to a dialog)
-inline constexpr std::uint32_t WM_INITDIALOG = 0x0110;       // lParam: creation parameter
-inline constexpr std::uint32_t WM_COMMAND = 0x0111;          // wParam: id | notification << 16
-inline constexpr std::uint32_t WM_VSCROLL = 0x0115;          // wParam: SB_* | position << 16
-inline constexpr std::uint32_t WM_LBUTTONDOWN = 0x0201;      // lParam: x | y << 16
-inline constexpr std::uint32_t WM_MOUSEWHEEL = 0x020A;       // wParam: MK_* | delta << 16
-inline constexpr std::uint32_t WM_HIBERNATE = 0x03FF;        // the platform is short of memory
+inline constexpr std::uint32_t WM_KEYDOWN = 0x0100;      // wParam: virtual key
+inline constexpr std::uint32_t WM_CHAR = 0x0102;         // wParam: UTF-16 unit; lParam:
+                                                         // the edit box (to a dialog)
+inline constexpr std::uint32_t WM_INITDIALOG = 0x0110;   // lParam: creation parameter
+inline constexpr std::uint32_t WM_COMMAND = 0x0111;      // wParam: id | notification << 16
+inline constexpr std::uint32_t WM_VSCROLL = 0x0115;      // wParam: SB_* | position << 16
+inline constexpr std::uint32_t WM_LBUTTONDOWN = 0x0201;  // lParam: x | y << 16
+inline constexpr std::uint32_t WM_MOUSEWHEEL = 0x020A;   // wParam: MK_* | delta << 16
+inline constexpr std::uint32_t WM_HIBERNATE = 0x03FF;    // the platform is short of memory
 
 // --- WM_ACTIVATE codes ------------------------------------------------------
 inline constexpr std::uint16_t WA_INACTIVE = 0;
@@ -110,7 +110,9 @@ struct WindowPos {
 };
 
 // Packing and unpacking of message arguments.
-inline std::uint16_t LowWord(std::uintptr_t value) { return static_cast<std::uint16_t>(value & 0xFFFF); }
+inline std::uint16_t LowWord(std::uintptr_t value) {
+  return static_cast<std::uint16_t>(value & 0xFFFF);
+}
 inline std::uint16_t HighWord(std::uintptr_t value) {
   return static_cast<std::uint16_t>((value >> 16) & 0xFFFF);
 }

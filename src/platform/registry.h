@@ -38,15 +38,14 @@ bool RegistryKeyExists(std::string_view keyPath);
 
 // The value `name` under `keyPath`, or nothing when the key or the value is
 // absent or the store cannot be read.
-std::optional<RegistryValue> RegistryRead(std::string_view keyPath,
-                                          std::string_view name);
+std::optional<RegistryValue> RegistryRead(std::string_view keyPath, std::string_view name);
 
 // Stores `data` as value `name` of `type` under `keyPath`, creating the key.
 // The whole store is replaced atomically; returns false when it could not be
 // written (the store is then as it was) or when the path or name holds a
 // line break, a NUL or bytes that are not UTF-8.
-bool RegistryWrite(std::string_view keyPath, std::string_view name,
-                   std::uint32_t type, std::span<const std::uint8_t> data);
+bool RegistryWrite(std::string_view keyPath, std::string_view name, std::uint32_t type,
+                   std::span<const std::uint8_t> data);
 
 // When the store's file cannot be read or parsed, moves it aside now, as the
 // first write over it would, and returns the name of the kept copy. Nothing

@@ -37,8 +37,7 @@ struct ResourceEntry {
 // The program's resource section is a library of its own (src/resources),
 // linked into every program beside a platform realisation; it defines the
 // lookups below.
-std::optional<std::span<const std::uint8_t>> FindResource(ResourceType type,
-                                                          std::uint16_t id);
+std::optional<std::span<const std::uint8_t>> FindResource(ResourceType type, std::uint16_t id);
 
 // The user interface's resources as typed data. Each returns nullptr (or
 // empty) when the program has no such resource.

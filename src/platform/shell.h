@@ -44,8 +44,7 @@ inline constexpr std::uint32_t SHIDIF_FULLSCREENNOMENUBAR = 0x0010;
 void ShellInitDialog(WindowHandle dialog, std::uint32_t flags);
 
 // A settings change handed to the shell's own handling.
-void ShellHandleSettingChange(WindowHandle window, std::uintptr_t wParam,
-                              std::intptr_t lParam);
+void ShellHandleSettingChange(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam);
 
 // --- Web addresses ------------------------------------------------------------
 // Asks the platform's browser to open `address`, reporting nothing on failure.

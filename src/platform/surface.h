@@ -79,11 +79,10 @@ Size TextExtent(Surface* surface, const char16_t* text, std::int32_t count);
 // `box`, exactly in the order of its units (no bidirectional reordering), no
 // prefix processing, cells filled with the background colour when the
 // background mode is opaque.
-void DrawTextInBox(Surface* surface, const char16_t* text, std::int32_t count,
-                   const Rect& box);
+void DrawTextInBox(Surface* surface, const char16_t* text, std::int32_t count, const Rect& box);
 // Draws `text[0..count)` with its top left at (x, y), clipped to `clip`.
-void DrawTextClipped(Surface* surface, std::int32_t x, std::int32_t y,
-                     const Rect& clip, const char16_t* text, std::int32_t count);
+void DrawTextClipped(Surface* surface, std::int32_t x, std::int32_t y, const Rect& clip,
+                     const char16_t* text, std::int32_t count);
 
 // --- Colours ----------------------------------------------------------------
 enum class BackgroundMode { kTransparent = 1, kOpaque = 2 };
@@ -118,8 +117,7 @@ void DeleteBitmap(Bitmap* bitmap);
 Size BitmapSize(Bitmap* bitmap);
 // Copies the `size` pixels at the bitmap's origin to (x, y), stretched to
 // `size` if the bitmap is smaller.
-void DrawBitmap(Surface* surface, Bitmap* bitmap, std::int32_t x, std::int32_t y,
-                Size size);
+void DrawBitmap(Surface* surface, Bitmap* bitmap, std::int32_t x, std::int32_t y, Size size);
 
 // --- Font families ------------------------------------------------------------
 // Character sets a family can report.
@@ -128,7 +126,7 @@ inline constexpr std::uint8_t kHebrewCharset = 177;
 
 struct FontFamily {
   char16_t faceName[kFaceNameCapacity] = {};  // as the platform names it, zero-terminated
-  std::uint8_t characterSet = kAnsiCharset;  // kHebrewCharset when it has Hebrew
+  std::uint8_t characterSet = kAnsiCharset;   // kHebrewCharset when it has Hebrew
 };
 
 // Calls `visit` once per installed font family, in the platform's order,

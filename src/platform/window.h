@@ -26,15 +26,14 @@ struct ScrollBarState {
 
 // Sets the window's vertical scroll bar (range, page and position) and
 // redraws it when `redraw` is set.
-void SetVerticalScrollBar(WindowHandle window, const ScrollBarState& state,
-                          bool redraw);
+void SetVerticalScrollBar(WindowHandle window, const ScrollBarState& state, bool redraw);
 
 // --- Window classes and top-level windows -----------------------------------
 
 // A window procedure: what a window does with each message. Messages it does
 // not handle go to DefWindowProc.
-using WindowProc = LResult (*)(WindowHandle window, std::uint32_t message,
-                               WParam wParam, LParam lParam);
+using WindowProc = LResult (*)(WindowHandle window, std::uint32_t message, WParam wParam,
+                               LParam lParam);
 
 inline constexpr std::uint32_t WS_VISIBLE = 0x10000000;
 inline constexpr std::uint32_t WS_VSCROLL = 0x00200000;
@@ -75,12 +74,10 @@ WindowHandle CreateTopLevelWindow(const WindowCreation& creation);
 void DestroyWindow(WindowHandle window);
 
 // The default handling: WM_CLOSE destroys the window; everything else 0.
-LResult DefWindowProc(WindowHandle window, std::uint32_t message, WParam wParam,
-                      LParam lParam);
+LResult DefWindowProc(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam);
 
 // Calls the window's (or dialog's) procedure and returns its answer.
-LResult SendMessage(WindowHandle window, std::uint32_t message, WParam wParam,
-                    LParam lParam);
+LResult SendMessage(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam);
 
 inline constexpr int SW_HIDE = 0;
 inline constexpr int SW_SHOWNORMAL = 1;
@@ -97,11 +94,11 @@ void InvalidateRect(WindowHandle window, const Rect* rect, bool erase);
 // window's rectangle on the screen.
 Rect GetClientRect(WindowHandle window);
 Rect GetWindowRect(WindowHandle window);
-void MoveWindow(WindowHandle window, std::int32_t x, std::int32_t y,
-                std::int32_t width, std::int32_t height, bool repaint);
+void MoveWindow(WindowHandle window, std::int32_t x, std::int32_t y, std::int32_t width,
+                std::int32_t height, bool repaint);
 // Resizes and shows a window: the SWP_* flags say what stays as it is.
-void SetWindowPosition(WindowHandle window, std::int32_t x, std::int32_t y,
-                       std::int32_t width, std::int32_t height, std::uint32_t flags);
+void SetWindowPosition(WindowHandle window, std::int32_t x, std::int32_t y, std::int32_t width,
+                       std::int32_t height, std::uint32_t flags);
 
 // --- Painting ---------------------------------------------------------------
 // Begins painting in WM_PAINT: the window's surface, and the marking of the

@@ -28,27 +28,31 @@ constexpr std::int16_t kDialogFontPoints = 8;
 // --- About ----------------------------------------------------------------------
 
 constexpr std::array<ControlTemplate, 5> kAboutControls{{
-    {ControlKind::kStaticText, kNoControlId, 7, 7, 81, 8, platform::kControlNoPrefix,
-     kProgramTitle, 0},
+    {ControlKind::kStaticText, kNoControlId, 7, 7, 81, 8, platform::kControlNoPrefix, kProgramTitle,
+     0},
     {ControlKind::kStaticBitmap, kNoControlId, 88, 7, 47, 20, 0, u"", kBitmapAbout},
     {ControlKind::kStaticText, kNoControlId, 7, 24, 45, 8, 0, kVersionLine, 0},
     {ControlKind::kStaticText, kNoControlId, 7, 41, 80, 8, 0, kAboutNote, 0},
-    {ControlKind::kOwnerDrawButton, kIdcLinkButton, 7, 58, 100, 8, kControlTabStop, kHomePage,
-     0},
+    {ControlKind::kOwnerDrawButton, kIdcLinkButton, 7, 58, 100, 8, kControlTabStop, kHomePage, 0},
 }};
 
-constexpr DialogTemplate kAboutDialog{kDialogStyleStandard, platform::WS_EX_CAPTIONOKBTN,
-                                      130, 85, kCaptionVelmora, kDialogFontName,
-                                      kDialogFontPoints, kAboutControls};
+constexpr DialogTemplate kAboutDialog{kDialogStyleStandard,
+                                      platform::WS_EX_CAPTIONOKBTN,
+                                      130,
+                                      85,
+                                      kCaptionVelmora,
+                                      kDialogFontName,
+                                      kDialogFontPoints,
+                                      kAboutControls};
 
 // --- Choose Font ----------------------------------------------------------------
 
-constexpr std::uint32_t kListStyle = platform::kListNotify | kControlVScroll | kControlBorder |
-                                     kControlGroup | kControlTabStop;
+constexpr std::uint32_t kListStyle =
+    platform::kListNotify | kControlVScroll | kControlBorder | kControlGroup | kControlTabStop;
 
 constexpr std::array<ControlTemplate, 5> kFontControls{{
-    {ControlKind::kListBox, kIdcFaceList, 7, 7, 107, 94, kListStyle | platform::kListSorted,
-     u"", 0},
+    {ControlKind::kListBox, kIdcFaceList, 7, 7, 107, 94, kListStyle | platform::kListSorted, u"",
+     0},
     {ControlKind::kListBox, kIdcSizeList, 120, 44, 25, 56, kListStyle, u"", 0},
     {ControlKind::kEdit, kIdcPreview, 7, 106, 138, 50,
      platform::kEditMultiLine | platform::kEditRightAlign | kControlBorder | kControlTabStop, u"",
@@ -57,9 +61,14 @@ constexpr std::array<ControlTemplate, 5> kFontControls{{
     {ControlKind::kRadioButton, kIdcBase1488, 116, 31, 29, 10, 0, u"5D0", 0},
 }};
 
-constexpr DialogTemplate kFontDialog{kDialogStyleStandard, platform::WS_EX_CAPTIONOKBTN,
-                                     152, 167, u"Choose Font", kDialogFontName,
-                                     kDialogFontPoints, kFontControls};
+constexpr DialogTemplate kFontDialog{kDialogStyleStandard,
+                                     platform::WS_EX_CAPTIONOKBTN,
+                                     152,
+                                     167,
+                                     u"Choose Font",
+                                     kDialogFontName,
+                                     kDialogFontPoints,
+                                     kFontControls};
 
 // --- Search -----------------------------------------------------------------------
 
@@ -75,17 +84,21 @@ constexpr std::array<ControlTemplate, 3> kSearchControls{{
     {ControlKind::kStaticBitmap, kNoControlId, 7, 71, 154, 95, 0, u"", kBitmapKeyboard},
 }};
 
-constexpr DialogTemplate kSearchDialog{kDialogStyleStandard, platform::WS_EX_CAPTIONOKBTN,
-                                       126, 131, kCaptionVelmora, kDialogFontName,
-                                       kDialogFontPoints, kSearchControls};
+constexpr DialogTemplate kSearchDialog{kDialogStyleStandard,
+                                       platform::WS_EX_CAPTIONOKBTN,
+                                       126,
+                                       131,
+                                       kCaptionVelmora,
+                                       kDialogFontName,
+                                       kDialogFontPoints,
+                                       kSearchControls};
 
 // --- Choose Section ---------------------------------------------------------------
 
 // No controls: the dialog draws its list itself; the shell adds the Done
 // button.
-constexpr DialogTemplate kChooseSectionDialog{kDialogStyleStandard, 0, 160, 160,
-                                              u"Choose Section", kDialogFontName,
-                                              kDialogFontPoints, {}};
+constexpr DialogTemplate kChooseSectionDialog{
+    kDialogStyleStandard, 0, 160, 160, u"Choose Section", kDialogFontName, kDialogFontPoints, {}};
 
 }  // namespace
 

@@ -103,8 +103,7 @@ consteval auto MakeDib(const Palette<kColours>& palette, Pixels pixels) {
     for (std::size_t x = 0; x < kWidth; ++x) {
       const std::size_t index = dib::InkIndex(palette, pixels(x, y));
       const std::size_t bit = x * kBits;
-      out[at + y * rowBytes + bit / 8] |=
-          static_cast<std::uint8_t>(index << (8 - kBits - bit % 8));
+      out[at + y * rowBytes + bit / 8] |= static_cast<std::uint8_t>(index << (8 - kBits - bit % 8));
     }
   }
   return out;

@@ -9,11 +9,11 @@ namespace velmora::resources {
 
 // --- Resources ----------------------------------------------------------------
 inline constexpr std::uint16_t kIconProgram = 101;
-inline constexpr std::uint16_t kMenuMain = 102;        // menu and menu-bar resource
+inline constexpr std::uint16_t kMenuMain = 102;  // menu and menu-bar resource
 inline constexpr std::uint16_t kDialogAbout = 103;
 inline constexpr std::uint16_t kDialogFont = 105;
 inline constexpr std::uint16_t kBitmapAbout = 113;
-inline constexpr std::uint16_t kBitmapToolbar = 114;   // six 16 x 16 images
+inline constexpr std::uint16_t kBitmapToolbar = 114;  // six 16 x 16 images
 inline constexpr std::uint16_t kDialogSearch = 115;
 inline constexpr std::uint16_t kDialogChooseArticle = 118;
 inline constexpr std::uint16_t kBitmapKeyboard = 119;

@@ -14,10 +14,8 @@ inline constexpr std::u16string_view kCaptionVelmora = u"Velmora";
 inline constexpr std::u16string_view kCaptionBookmark = u"Bookmark";
 
 inline constexpr std::u16string_view kMsgResourceNotFound = u"Resource not found";
-inline constexpr std::u16string_view kMsgNotEnoughMemory =
-    u"There is not enough memory, aborting";
-inline constexpr std::u16string_view kMsgUnCompressBufferError =
-    u"UnCompress() buffer error!";
+inline constexpr std::u16string_view kMsgNotEnoughMemory = u"There is not enough memory, aborting";
+inline constexpr std::u16string_view kMsgUnCompressBufferError = u"UnCompress() buffer error!";
 inline constexpr std::u16string_view kMsgOutputOverrun = u"(obuf > (start + size))";
 inline constexpr std::u16string_view kMsgNotFound = u"Not Found!";
 inline constexpr std::u16string_view kMsgRemoveBookmark =

@@ -36,8 +36,8 @@ bool IsHebrewMark(char16_t unit) {
 // Replaces the selection by `unit` and puts the caret just before it.
 void InsertLeftward(platform::WindowHandle edit, char16_t unit) {
   const platform::EditSelection selected = platform::GetEditSelection(edit);
-  const std::size_t kept =
-      platform::GetControlText(edit).size() - static_cast<std::size_t>(selected.end - selected.start);
+  const std::size_t kept = platform::GetControlText(edit).size() -
+                           static_cast<std::size_t>(selected.end - selected.start);
   platform::ReplaceEditSelection(edit, std::u16string_view(&unit, 1));
   // A full box takes nothing, and the caret stays where it was.
   if (platform::GetControlText(edit).size() == kept) return;
@@ -80,9 +80,8 @@ void TypeKey(platform::WindowHandle dialog, int key) {
   if (key < kSpaceKey || key > kLastKey) return;
   platform::WindowHandle edit = platform::GetDlgItem(dialog, resources::kIdcSearchText);
   if (edit == nullptr) return;
-  const char16_t unit = key == kSpaceKey
-                            ? kSpace
-                            : LetterUnit(static_cast<std::uint8_t>(kKeyTable[key - 1]));
+  const char16_t unit =
+      key == kSpaceKey ? kSpace : LetterUnit(static_cast<std::uint8_t>(kKeyTable[key - 1]));
   InsertLeftward(edit, unit);
 }
 

@@ -16,8 +16,7 @@ const std::uint8_t* FindLastByte(const std::uint8_t* first, const std::uint8_t* 
 
 }  // namespace
 
-const std::uint8_t* MatchBackward(const std::uint8_t* first,
-                                  std::span<const std::uint8_t> pattern,
+const std::uint8_t* MatchBackward(const std::uint8_t* first, std::span<const std::uint8_t> pattern,
                                   const std::uint8_t* from, std::uint16_t* length) {
   if (pattern.empty() || from < first) return nullptr;
   const std::size_t m = pattern.size();
@@ -42,9 +41,8 @@ const std::uint8_t* MatchBackward(const std::uint8_t* first,
         // The prefix before the '*' must end at t or lower; the nearest such
         // occurrence is taken. None there means none for any lower pos.
         std::uint16_t prefixLength = 0;
-        const std::uint8_t* prefix =
-            MatchBackward(first, pattern.first(static_cast<std::size_t>(j)), first + t,
-                          &prefixLength);
+        const std::uint8_t* prefix = MatchBackward(
+            first, pattern.first(static_cast<std::size_t>(j)), first + t, &prefixLength);
         if (prefix == nullptr) return nullptr;
         *length = static_cast<std::uint16_t>(pos - prefix + prefixLength);
         return pos;
@@ -71,8 +69,7 @@ std::uint16_t FindInArticle(std::span<const std::uint8_t> stream, std::uint16_t 
   std::uint16_t length = 0;
   // P as an offset: a start beyond the stream lies beyond every NUL.
   const std::size_t p = start;
-  for (const ParagraphSpan* span = spans; span != nullptr && hit == nullptr;
-       span = span->next) {
+  for (const ParagraphSpan* span = spans; span != nullptr && hit == nullptr; span = span->next) {
     const std::size_t styleAt = static_cast<std::size_t>(span->style - stream.data());
     const std::size_t nulAt = static_cast<std::size_t>(span->nul - stream.data());
     const std::size_t textAt = styleAt + book::kItemHeaderSize;

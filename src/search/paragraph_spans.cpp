@@ -17,8 +17,8 @@ ParagraphSpan* BuildParagraphSpans(std::span<const std::uint8_t> stream, bool* o
       complete = false;
       return false;
     }
-    *link = new (block) ParagraphSpan{nullptr, stream.data() + item.offset,
-                                      item.text + item.length};
+    *link =
+        new (block) ParagraphSpan{nullptr, stream.data() + item.offset, item.text + item.length};
     link = &(*link)->next;
     return true;
   });

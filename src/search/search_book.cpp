@@ -88,8 +88,7 @@ bool SearchBook(platform::WindowHandle owner) {
     if (!stream) continue;
     std::uint16_t length = 0;
     bool dry = false;
-    const std::uint16_t hit =
-        FindInArticle(view::StreamBytes(stream), 0, pattern, &length, &dry);
+    const std::uint16_t hit = FindInArticle(view::StreamBytes(stream), 0, pattern, &length, &dry);
     if (dry) return false;
     if (hit == 0) continue;
     settings::SetCurrentArticle(article);

@@ -33,9 +33,9 @@ void SetEditFont(platform::WindowHandle edit) {
   const FontSettings& fonts = articleView != nullptr ? articleView->fonts : appState.fontSettings;
   platform::FontDescription description;
   description.height = fonts.size;
-  std::memcpy(description.faceName, fonts.faceName,
-              sizeof(char16_t) * std::min<std::size_t>(std::size(description.faceName),
-                                                       kFaceNameCapacity));
+  std::memcpy(
+      description.faceName, fonts.faceName,
+      sizeof(char16_t) * std::min<std::size_t>(std::size(description.faceName), kFaceNameCapacity));
   description.faceName[std::size(description.faceName) - 1] = 0;
   editFont = platform::CreateFont(description);
   if (editFont != nullptr) platform::SetControlFont(edit, editFont, true);

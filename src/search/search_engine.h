@@ -45,8 +45,7 @@ void FreeParagraphSpans(ParagraphSpan* spans);
 // match length (lowest matched byte to highest, both included); nullptr when
 // nothing matches or the pattern is empty. A '*' takes the nearest prefix
 // occurrence below it.
-const std::uint8_t* MatchBackward(const std::uint8_t* first,
-                                  std::span<const std::uint8_t> pattern,
+const std::uint8_t* MatchBackward(const std::uint8_t* first, std::span<const std::uint8_t> pattern,
                                   const std::uint8_t* from, std::uint16_t* length);
 
 // Searches one ParagraphStream from stream offset `start` downward in the

@@ -28,8 +28,7 @@ std::u16string ReadCaption(platform::WindowHandle control) {
 void CloseAbout(platform::WindowHandle dialog, std::uint16_t command) {
   platform::EndDialog(dialog, command);
   if (linkFont == nullptr) return;
-  platform::SetControlFont(platform::GetDlgItem(dialog, resources::kIdcLinkButton), nullptr,
-                           false);
+  platform::SetControlFont(platform::GetDlgItem(dialog, resources::kIdcLinkButton), nullptr, false);
   platform::DeleteFont(linkFont);
   linkFont = nullptr;
 }
@@ -63,8 +62,8 @@ platform::Font* InitLinkButton(platform::WindowHandle dialog) {
     platform::Font* previous = platform::SelectFont(surface, font);
     const std::u16string caption = ReadCaption(button);
     platform::SetControlFont(button, font, true);
-    const platform::Size extent = platform::TextExtent(
-        surface, caption.data(), static_cast<std::int32_t>(caption.size()));
+    const platform::Size extent =
+        platform::TextExtent(surface, caption.data(), static_cast<std::int32_t>(caption.size()));
     platform::SetWindowPosition(
         button, 0, 0, extent.width + 2 * platform::GetSystemMetric(platform::SM_CXEDGE),
         extent.height + 2 * platform::GetSystemMetric(platform::SM_CYEDGE),
@@ -83,8 +82,7 @@ void DrawLinkButton(platform::WindowHandle dialog, std::uint16_t controlId,
   platform::SetBackgroundMode(item->surface, platform::BackgroundMode::kTransparent);
   platform::SetBackgroundColour(item->surface, platform::kColourWhite);
   platform::DrawTextClipped(item->surface, platform::GetSystemMetric(platform::SM_CXEDGE) / 2, 0,
-                            item->item, caption.data(),
-                            static_cast<std::int32_t>(caption.size()));
+                            item->item, caption.data(), static_cast<std::int32_t>(caption.size()));
 }
 
 std::intptr_t AboutDialogProc(platform::WindowHandle dialog, std::uint32_t message,

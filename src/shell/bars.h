@@ -29,8 +29,7 @@ enum class CheckMode { kSet, kToggle };
 // Without a menu (no bar) nothing is shown and `wanted` stands for the
 // state: kSet returns it, kToggle its opposite, so that an option kept
 // beside the check still flips.
-int SetMenuCheck(platform::MenuHandle menu, CheckMode mode, std::uint16_t command,
-                 bool wanted);
+int SetMenuCheck(platform::MenuHandle menu, CheckMode mode, std::uint16_t command, bool wanted);
 
 // Shows on the Bookmark item whether CurrentArticle is bookmarked.
 void SyncBookmarkCheck(platform::WindowHandle window, CheckMode mode);

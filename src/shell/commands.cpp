@@ -9,11 +9,11 @@
 #include "search/search_dialog.h"
 #include "search/search_engine.h"
 #include "shell/about_dialog.h"
-#include "state/app_state.h"
 #include "shell/article_window.h"
 #include "shell/bars.h"
 #include "shell/navigation.h"
 #include "shell/update_check.h"
+#include "state/app_state.h"
 #include "view/paint.h"
 
 namespace velmora::shell {

@@ -3,13 +3,13 @@
 #include "platform/shell.h"
 #include "platform/window.h"
 #include "shell/about_dialog.h"
-#include "state/app_state.h"
 #include "shell/article_window.h"
 #include "shell/bars.h"
 #include "shell/commands.h"
 #include "shell/reading_input.h"
-#include "state/screen.h"
 #include "shell/start_and_exit.h"
+#include "state/app_state.h"
+#include "state/screen.h"
 #include "view/scroll.h"
 
 namespace velmora::shell {
@@ -54,8 +54,8 @@ LResult OnActivate(WindowHandle window, WParam wParam, LParam lParam) {
     return platform::DefWindowProc(window, platform::WM_ACTIVATE, wParam, lParam);
   }
   if (platform::LowWord(wParam) != platform::WA_INACTIVE) {
-    platform::ShellFullScreen(window,
-                              deviceOptions.fullScreen != 0 ? screen::kFullScreenHides : kWindowedHides);
+    platform::ShellFullScreen(
+        window, deviceOptions.fullScreen != 0 ? screen::kFullScreenHides : kWindowedHides);
   }
   return kHandled;
 }
@@ -67,8 +67,7 @@ bool EndsProgram(const platform::WindowPos* position) {
 
 }  // namespace
 
-LResult MainWindowProc(WindowHandle window, std::uint32_t message, WParam wParam,
-                       LParam lParam) {
+LResult MainWindowProc(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) {
   switch (message) {
     case platform::WM_CREATE:
       OnCreate(window);

@@ -4,9 +4,9 @@
 
 #include "book/record.h"
 #include "resources/article_count.h"
-#include "state/app_state.h"
 #include "shell/article_window.h"
 #include "shell/bars.h"
+#include "state/app_state.h"
 #include "state/settings.h"
 #include "view/text_view.h"
 

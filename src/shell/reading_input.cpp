@@ -2,9 +2,9 @@
 
 #include "platform/window.h"
 #include "search/search_engine.h"
-#include "state/app_state.h"
 #include "shell/navigation.h"
 #include "shell/text_size.h"
+#include "state/app_state.h"
 #include "view/scroll.h"
 #include "view/text_view.h"
 
@@ -89,8 +89,8 @@ LResult HandleReadingKey(platform::WindowHandle window, std::uint32_t key) {
     case platform::VK_UP:
     case platform::VK_DOWN:
       if (view::TextView* articleView = appState.articleView) {
-        view::ScrollTextView(articleView, KeyScrollAmount(*articleView, key),
-                             view::kScrollAndPaint, true);
+        view::ScrollTextView(articleView, KeyScrollAmount(*articleView, key), view::kScrollAndPaint,
+                             true);
         view::SyncScrollBar(window);
       }
       return kKeyTaken;

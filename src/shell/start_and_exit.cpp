@@ -16,9 +16,9 @@
 namespace velmora::shell {
 namespace {
 
-constexpr std::array<std::uint16_t, kGlyphCount> kGlyphBitmaps = {
-    resources::kBitmapGlyphCollapsed, resources::kBitmapGlyphExpanded,
-    resources::kBitmapGlyphArticle};
+constexpr std::array<std::uint16_t, kGlyphCount> kGlyphBitmaps = {resources::kBitmapGlyphCollapsed,
+                                                                  resources::kBitmapGlyphExpanded,
+                                                                  resources::kBitmapGlyphArticle};
 
 bool saving = false;  // SaveSettingsAndQuit is under way
 

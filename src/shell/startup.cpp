@@ -14,14 +14,14 @@
 #include "resources/ids.h"
 #include "resources/messages.h"
 #include "search/search_engine.h"
-#include "shell/bars.h"
 #include "shell/article_window.h"
-#include "state/app_state.h"
+#include "shell/bars.h"
 #include "shell/main_window.h"
-#include "state/screen.h"
-#include "state/settings.h"
 #include "shell/start_and_exit.h"
 #include "shell/window_place.h"
+#include "state/app_state.h"
+#include "state/screen.h"
+#include "state/settings.h"
 #include "view/text_view.h"
 
 namespace velmora::shell {
@@ -139,7 +139,8 @@ WindowHandle StartInstance(int showCommand) {
     return nullptr;
   }
   TellOfDamagedSettings();
-  if (screen::taskbarWindow != nullptr) platform::ShowWindow(screen::taskbarWindow, platform::SW_HIDE);
+  if (screen::taskbarWindow != nullptr)
+    platform::ShowWindow(screen::taskbarWindow, platform::SW_HIDE);
   InstallMainWindowSearchShares();
   LoadSettings();
   settings::SetCurrentArticle(kKeepStoredArticle);
@@ -165,7 +166,8 @@ int EntryRoutine(int showCommand) {
   taskbar_was_visible = false;
   settings::ReadDeviceOptions();
   if (deviceOptions.fullScreen != 0) screen::taskbarWindow = platform::FindTaskbarWindow();
-  if (screen::taskbarWindow != nullptr) taskbar_was_visible = platform::IsWindowVisible(screen::taskbarWindow);
+  if (screen::taskbarWindow != nullptr)
+    taskbar_was_visible = platform::IsWindowVisible(screen::taskbarWindow);
   if (StartInstance(showCommand) == nullptr) return kNoWindowExitCode;
   platform::LoadAccelerators(resources::kAcceleratorTable);
   const int exitCode = platform::RunMessageLoop();

@@ -22,8 +22,7 @@ bool KeptUnescaped(char16_t unit) {
 void AppendHex(std::u16string& out, char16_t unit) {
   out += kEscapeMark;
   std::u16string digits;
-  for (std::uint32_t value = unit; value != 0 || digits.size() < kMinimumHexDigits;
-       value >>= 4) {
+  for (std::uint32_t value = unit; value != 0 || digits.size() < kMinimumHexDigits; value >>= 4) {
     digits.insert(digits.begin(), kHexDigits[value & 0xF]);
   }
   out += digits;

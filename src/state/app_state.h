@@ -29,7 +29,6 @@ struct FontSettings {
   std::int32_t letterBase = 0;
 };
 
-
 // The LetterBase values that the font dialog offers; Unicode is the default.
 inline constexpr int kLetterBaseUnicode = 1488;
 inline constexpr int kLetterBaseWindows1255 = 224;
@@ -40,10 +39,10 @@ inline constexpr std::uint16_t kFirstArticle = 1;
 
 // The option word, stored as "Flags". Bits no one interprets are kept.
 using AppFlags = std::uint32_t;
-inline constexpr AppFlags kFlagsScrollBar = 0x000000C0;   // either bit
+inline constexpr AppFlags kFlagsScrollBar = 0x000000C0;  // either bit
 inline constexpr AppFlags ReverseOption = 0x00000800;
-inline constexpr int kKeyPageStepShift = 20;              // 3-bit field
-inline constexpr int kTapPageStepShift = 24;              // 3-bit field
+inline constexpr int kKeyPageStepShift = 20;  // 3-bit field
+inline constexpr int kTapPageStepShift = 24;  // 3-bit field
 inline constexpr AppFlags kPageStepFieldMask = 0x7;
 inline constexpr AppFlags kFlagsTapVertical = 0x10000000;
 inline constexpr AppFlags kFlagsTapPaging = 0x80000000;

@@ -29,15 +29,13 @@ platform::HeapBuffer ReadBinaryValue(std::string_view name);
 
 // As ReadBinaryValue; stores the byte count in *countOut (when given; 0 when
 // nothing was read) and returns `fallback` (usually empty) instead of nothing.
-platform::HeapBuffer ReadSizedBinaryValue(std::string_view name,
-                                          platform::HeapBuffer fallback,
+platform::HeapBuffer ReadSizedBinaryValue(std::string_view name, platform::HeapBuffer fallback,
                                           std::uint32_t* countOut);
 
 // Copies a zero-terminated byte string of at most capacity - 1 bytes into
 // `buffer`; leaves it untouched when the value is absent, empty or starts
 // with 0, or when `capacity` is 0.
-void ReadByteStringValue(std::string_view name, std::uint8_t* buffer,
-                         std::uint32_t capacity);
+void ReadByteStringValue(std::string_view name, std::uint8_t* buffer, std::uint32_t capacity);
 
 bool WriteDwordValue(std::string_view name, std::uint32_t value);
 // Stores the units up to the terminator, and the terminator.
@@ -45,7 +43,6 @@ bool WriteStringValue(std::string_view name, const char16_t* text);
 // Stores the bytes up to the zero byte, and the zero byte.
 bool WriteByteStringValue(std::string_view name, const std::uint8_t* text);
 // Stores exactly `count` bytes (none: an empty value).
-bool WriteBinaryValue(std::string_view name, const void* bytes,
-                      std::uint32_t count);
+bool WriteBinaryValue(std::string_view name, const void* bytes, std::uint32_t count);
 
 }  // namespace velmora::settings

@@ -26,14 +26,11 @@ constexpr std::int32_t kBoxExtraWidth = 8;
 constexpr std::int32_t kBoxBottomMargin = 2;
 constexpr std::int32_t kBoxExtraHeight = 10;
 
-HeadingRef HeadingOf(const book::StreamItem& item) {
-  return {item.length, 0, item.text};
-}
+HeadingRef HeadingOf(const book::StreamItem& item) { return {item.length, 0, item.text}; }
 
 }  // namespace
 
-void FindHeadings(std::span<const std::uint8_t> stream, HeadingRef* first,
-                  HeadingRef* second) {
+void FindHeadings(std::span<const std::uint8_t> stream, HeadingRef* first, HeadingRef* second) {
   *first = HeadingRef{};
   *second = HeadingRef{};
   book::StreamItem item;
@@ -102,8 +99,8 @@ void ShowHeadingBox(TextView* view) {
     if (heading.text == nullptr) continue;
     // Signed centring: a heading wider than the box starts left of it.
     DrawColouredRun(view->surface, heading.text, heading.count,
-                    box.left + (innerWidth - heading.width) / 2, top, heading.width,
-                    rowHeight, kHeadingText, kBoxFill);
+                    box.left + (innerWidth - heading.width) / 2, top, heading.width, rowHeight,
+                    kHeadingText, kBoxFill);
     top += rowHeight;
   }
   platform::SelectFont(view->surface, savedFont);

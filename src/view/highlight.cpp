@@ -26,8 +26,8 @@ void PaintLineHighlight(TextView& view, const ViewLine& line, std::int32_t y) {
       // the range it holds.
       const RunFit fit = MeasureFit(view.surface, label.text, line.gutter, label.count);
       DrawColouredRun(view.surface, label.text, fit.count,
-                      line.x + line.width + line.gutter - fit.width, y, fit.width,
-                      line.height, kHighlightText, kHighlightBack);
+                      line.x + line.width + line.gutter - fit.width, y, fit.width, line.height,
+                      kHighlightText, kHighlightBack);
     } else {
       PaintHighlightRun(&view, label.text, label.count, line.x - line.gutter, y);
       run = SkipSpaces(label.text + label.count);
@@ -66,8 +66,8 @@ int PaintHighlight(TextView* view) {
   return kViewDone;
 }
 
-void PaintHighlightRun(TextView* view, const std::uint8_t* run, std::int32_t count,
-                       std::int32_t x, std::int32_t y) {
+void PaintHighlightRun(TextView* view, const std::uint8_t* run, std::int32_t count, std::int32_t x,
+                       std::int32_t y) {
   const std::int32_t runOffset = static_cast<std::int32_t>(run - view->text.get());
   const std::int32_t skip = view->highlightStart - runOffset;
   std::int32_t dx = 0;
@@ -82,8 +82,8 @@ void PaintHighlightRun(TextView* view, const std::uint8_t* run, std::int32_t cou
       count, view->highlightEnd - static_cast<std::int32_t>(run - view->text.get()));
   if (count <= 0) return;
   const platform::Size extent = MeasureRunExtent(view->surface, run, count);
-  DrawColouredRun(view->surface, run, count, x + dx, y, extent.width, extent.height,
-                  kHighlightText, kHighlightBack);
+  DrawColouredRun(view->surface, run, count, x + dx, y, extent.width, extent.height, kHighlightText,
+                  kHighlightBack);
 }
 
 }  // namespace velmora::view

@@ -86,10 +86,12 @@ std::uint16_t LineX(const TextView& view, std::uint8_t style, std::int32_t inden
                     std::int32_t gutter, std::int32_t runWidth) {
   const std::int32_t room = view.width - (indent + gutter) - runWidth;
   switch (style & book::StyleAlignment) {
-    case book::StyleAlignRight: return static_cast<std::uint16_t>(view.x + room);
+    case book::StyleAlignRight:
+      return static_cast<std::uint16_t>(view.x + room);
     case book::StyleAlignCentre:
       return static_cast<std::uint16_t>(view.x + indent + room / 2);
-    default: return static_cast<std::uint16_t>(view.x + indent + gutter);
+    default:
+      return static_cast<std::uint16_t>(view.x + indent + gutter);
   }
 }
 
@@ -147,8 +149,7 @@ int AddTextItem(Layout& layout, const book::StreamItem& item, int labelCode) {
   }
   if (layout.indent >= view.width) layout.indent = 0;
 
-  const std::uint16_t textOffset =
-      static_cast<std::uint16_t>(item.offset + book::kItemHeaderSize);
+  const std::uint16_t textOffset = static_cast<std::uint16_t>(item.offset + book::kItemHeaderSize);
   const std::uint8_t* p = start;
   std::int32_t left = n;
   for (;;) {

@@ -6,7 +6,6 @@
 namespace velmora::view {
 namespace {
 
-
 // A black line one pixel high, halfway down the rule's row.
 void DrawRule(platform::Surface* surface, const ViewLine& line, std::int32_t y) {
   platform::Brush* previous =
@@ -23,12 +22,11 @@ void DrawTextLine(TextView& view, const ViewLine& line, std::int32_t y) {
     const RunFit fit = MeasureFit(view.surface, label.text, line.gutter, label.count);
     if ((line.style & book::StyleReversed) != 0) {
       // The label ends at the right edge of the gutter, right of the run.
-      DrawRun(view.surface, label.text, fit.count, line.x + line.width + line.gutter - fit.width,
-              y, fit.width, line.height);
+      DrawRun(view.surface, label.text, fit.count, line.x + line.width + line.gutter - fit.width, y,
+              fit.width, line.height);
     } else {
       // The label starts at the left edge of the gutter, left of the run.
-      DrawRun(view.surface, label.text, fit.count, line.x - line.gutter, y, fit.width,
-              line.height);
+      DrawRun(view.surface, label.text, fit.count, line.x - line.gutter, y, fit.width, line.height);
       run = SkipSpaces(label.text + label.count);
     }
   }

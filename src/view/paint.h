@@ -18,7 +18,7 @@ int PaintTextView(TextView* view, bool fill);
 int PaintHighlight(TextView* view);
 // Draws the part of the run `run[0..count)` (a position in the view's text,
 // drawn at x, y) that lies inside [highlightStart, highlightEnd).
-void PaintHighlightRun(TextView* view, const std::uint8_t* run, std::int32_t count,
-                       std::int32_t x, std::int32_t y);
+void PaintHighlightRun(TextView* view, const std::uint8_t* run, std::int32_t count, std::int32_t x,
+                       std::int32_t y);
 
 }  // namespace velmora::view

@@ -51,12 +51,12 @@ void SyncScrollBar(platform::WindowHandle window) {
 bool HitViewArea(const TextView* view, std::int32_t px, std::int32_t py) {
   if (view == nullptr) return false;
   const std::int32_t gutter = appState.surroundingGutter;
-  return view->x - gutter <= px && px <= view->x + view->width + gutter &&
-         view->y - gutter <= py && py <= view->y + view->height + gutter;
+  return view->x - gutter <= px && px <= view->x + view->width + gutter && view->y - gutter <= py &&
+         py <= view->y + view->height + gutter;
 }
 
-int TapPage(platform::WindowHandle window, TextView* view, std::int32_t px,
-            std::int32_t py, int mode) {
+int TapPage(platform::WindowHandle window, TextView* view, std::int32_t px, std::int32_t py,
+            int mode) {
   if (!HitViewArea(view, px, py)) return 0;
   if ((appState.appFlags & kFlagsTapPaging) == 0) return 0;
   const bool vertical = (appState.appFlags & kFlagsTapVertical) != 0;

@@ -33,7 +33,7 @@ bool HitViewArea(const TextView* view, std::int32_t px, std::int32_t py);
 // Pages the view back (first half) or forward (second half) for a tap at
 // (px, py) when tap paging is on, then syncs `window`'s scroll bar. 1 when the
 // tap was taken for the view, 0 when not.
-int TapPage(platform::WindowHandle window, TextView* view, std::int32_t px,
-            std::int32_t py, int mode);
+int TapPage(platform::WindowHandle window, TextView* view, std::int32_t px, std::int32_t py,
+            int mode);
 
 }  // namespace velmora::view

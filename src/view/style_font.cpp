@@ -46,8 +46,7 @@ platform::Font* CachedFont(TextView* view, std::uint8_t key) {
 
 platform::FontDescription StyleFontDescription(const FontSettings& fonts, std::uint8_t key) {
   platform::FontDescription description;
-  std::copy(std::begin(fonts.faceName), std::end(fonts.faceName),
-            std::begin(description.faceName));
+  std::copy(std::begin(fonts.faceName), std::end(fonts.faceName), std::begin(description.faceName));
   description.faceName[kFaceNameCapacity - 1] = 0;
 
   const std::int32_t base = fonts.size;

@@ -33,8 +33,8 @@ std::int32_t StoredLength(const std::uint8_t* text, std::int32_t count) {
 
 }  // namespace
 
-RunFit MeasureFit(platform::Surface* surface, const std::uint8_t* text,
-                  std::int32_t maxWidth, std::int32_t count) {
+RunFit MeasureFit(platform::Surface* surface, const std::uint8_t* text, std::int32_t maxWidth,
+                  std::int32_t count) {
   const ReverseSuspended suspended;
   const std::int32_t length = StoredLength(text, count);
   const char16_t* units = book::ToDisplayText(text, length, &book::TheConversionBuffer());
@@ -62,10 +62,9 @@ void DrawRun(platform::Surface* surface, const std::uint8_t* text, std::int32_t 
   platform::DrawTextInBox(surface, units, length, {x, y, x + w, y + h});
 }
 
-void DrawColouredRun(platform::Surface* surface, const std::uint8_t* text,
-                     std::int32_t count, std::int32_t x, std::int32_t y, std::int32_t w,
-                     std::int32_t h, platform::Colour textColour,
-                     platform::Colour backColour) {
+void DrawColouredRun(platform::Surface* surface, const std::uint8_t* text, std::int32_t count,
+                     std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
+                     platform::Colour textColour, platform::Colour backColour) {
   const platform::Colour oldText = platform::SetTextColour(surface, textColour);
   const platform::Colour oldBack = platform::SetBackgroundColour(surface, backColour);
   DrawRun(surface, text, count, x, y, w, h);
@@ -73,8 +72,8 @@ void DrawColouredRun(platform::Surface* surface, const std::uint8_t* text,
   platform::SetTextColour(surface, oldText);
 }
 
-void FillViewRect(platform::Surface* surface, std::int32_t x, std::int32_t y,
-                  std::int32_t width, std::int32_t height, platform::StockBrush brush) {
+void FillViewRect(platform::Surface* surface, std::int32_t x, std::int32_t y, std::int32_t width,
+                  std::int32_t height, platform::StockBrush brush) {
   platform::FillRect(surface, {x, y, x + width, y + height}, platform::GetStockBrush(brush));
 }
 

@@ -16,8 +16,8 @@ namespace velmora::view {
 // Layout codes travel as unsigned 16-bit values; a missing view is a full -1.
 inline constexpr int kViewMissing = -1;
 inline constexpr int kViewDone = 0;
-inline constexpr int kViewUnmoved = 1;        // nothing happened
-inline constexpr int kViewNoStream = 2;       // no data given
+inline constexpr int kViewUnmoved = 1;   // nothing happened
+inline constexpr int kViewNoStream = 2;  // no data given
 inline constexpr int kViewMovedUnpainted = 3;
 inline constexpr int kViewUnusableData = 0xFFFC;
 inline constexpr int kViewOutOfMemory = 0xFFFE;
@@ -71,7 +71,7 @@ struct TextView {
   std::uint16_t rowCount = 0;  // lines plus blank rows
   std::uint16_t lineCount = 0;
   std::uint16_t lineCapacity = 0;
-  std::uint16_t lastTopRow = 0;  // top row that puts the end of the text at the bottom
+  std::uint16_t lastTopRow = 0;      // top row that puts the end of the text at the bottom
   std::uint16_t highlightStart = 0;  // [start, end) of stream offsets; 0, 0: none
   std::uint16_t highlightEnd = 0;
 };
@@ -141,8 +141,8 @@ struct RunFit {
 // How many of the first `count` stored bytes of `text` fit in `maxWidth`
 // pixels of the selected font, and their width. Measured in stored order: the
 // Reverse option is suspended meanwhile. Nothing fits when memory is short.
-RunFit MeasureFit(platform::Surface* surface, const std::uint8_t* text,
-                  std::int32_t maxWidth, std::int32_t count);
+RunFit MeasureFit(platform::Surface* surface, const std::uint8_t* text, std::int32_t maxWidth,
+                  std::int32_t count);
 // Width and height of the first `count` stored bytes, in stored order.
 platform::Size MeasureRunExtent(platform::Surface* surface, const std::uint8_t* text,
                                 std::int32_t count);
@@ -151,12 +151,11 @@ platform::Size MeasureRunExtent(platform::Surface* surface, const std::uint8_t* 
 void DrawRun(platform::Surface* surface, const std::uint8_t* text, std::int32_t count,
              std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h);
 // DrawRun in `textColour` on `backColour`; the surface's colours are restored.
-void DrawColouredRun(platform::Surface* surface, const std::uint8_t* text,
-                     std::int32_t count, std::int32_t x, std::int32_t y, std::int32_t w,
-                     std::int32_t h, platform::Colour textColour,
-                     platform::Colour backColour);
+void DrawColouredRun(platform::Surface* surface, const std::uint8_t* text, std::int32_t count,
+                     std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
+                     platform::Colour textColour, platform::Colour backColour);
 // Fills (x, y, width, height) with the stock brush `brush`.
-void FillViewRect(platform::Surface* surface, std::int32_t x, std::int32_t y,
-                  std::int32_t width, std::int32_t height, platform::StockBrush brush);
+void FillViewRect(platform::Surface* surface, std::int32_t x, std::int32_t y, std::int32_t width,
+                  std::int32_t height, platform::StockBrush brush);
 
 }  // namespace velmora::view

@@ -35,8 +35,7 @@ LabelRun FindLineLabel(const TextView& view, const ViewLine& line) {
     at += line.length;
     while (*at != 0 && *at != kSpace) ++at;
     label.text = SkipSpaces(at);
-    label.count = static_cast<std::int32_t>(
-        std::strlen(reinterpret_cast<const char*>(label.text)));
+    label.count = static_cast<std::int32_t>(std::strlen(reinterpret_cast<const char*>(label.text)));
     return label;
   }
   label.text = at;

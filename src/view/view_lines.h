@@ -19,13 +19,9 @@ inline constexpr std::uint8_t kHyphen = 0x2D;
 // Offsets into a stream are 16-bit: nothing beyond this many bytes is read.
 inline constexpr std::uint32_t kMaxStreamBytes = 0xFFFF;
 
-inline bool IsRuleStyle(std::uint8_t style) {
-  return (style & book::RuleItem) == book::RuleItem;
-}
+inline bool IsRuleStyle(std::uint8_t style) { return (style & book::RuleItem) == book::RuleItem; }
 
-inline bool HasBlankRowAfter(std::uint8_t style) {
-  return (style & book::StyleBlankRowAfter) != 0;
-}
+inline bool HasBlankRowAfter(std::uint8_t style) { return (style & book::StyleBlankRowAfter) != 0; }
 
 // The style whose font a paint starts with: rules and the terminator have
 // none of their own.

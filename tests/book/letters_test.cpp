@@ -50,8 +50,10 @@ const ConvertCase kConvertCases[] = {
     {"HighBytesKeepTheirValue", kLetterBaseUnicode, false, "\x80\xE9\xFF", 3,
      u"\u0080\u00E9\u00FF"},
     {"PunctuationPassesThrough", kLetterBaseUnicode, false, " \"'(),-.:[]", 11, u" \"'(),-.:[]"},
-    {"NoBreakSpaceAfterAVerseLabel", kLetterBaseUnicode, false, "(b)\xA0" "ab", 6,
-     u"(\u05D1)\u00A0\u05D0\u05D1"},
+    {"NoBreakSpaceAfterAVerseLabel", kLetterBaseUnicode, false,
+     "(b)\xA0"
+     "ab",
+     6, u"(\u05D1)\u00A0\u05D0\u05D1"},
     {"CountZeroIsEmpty", kLetterBaseUnicode, false, "abc", 0, u""},
     {"NegativeCountIsEmpty", kLetterBaseUnicode, false, "abc", -4, u""},
     {"CountCutsTheText", kLetterBaseUnicode, false, "abc", 2, u"\u05D0\u05D1"},

@@ -146,12 +146,11 @@ TEST_F(ClipboardCopyTest, PlainFormCopiesAndAppendsUnicodeText) {
 // a NUL inside; only whole units before the NUL are taken.
 TEST_F(ClipboardCopyTest, PlainAppendReadsOnlyWhatTheClipboardHolds) {
   appState.fontSettings.letterBase = kLetterBaseStored;
-  const std::vector<std::pair<Bytes, std::u16string>> cases{
-      {UnitsOf(u"xy", false), u"xy"},
-      {Bytes{'x', 0, 'y'}, u"x"},
-      {Bytes{'x', 0, 0, 0, 'y', 0}, u"x"},
-      {Bytes{'x'}, u""},
-      {Bytes{}, u""}};
+  const std::vector<std::pair<Bytes, std::u16string>> cases{{UnitsOf(u"xy", false), u"xy"},
+                                                            {Bytes{'x', 0, 'y'}, u"x"},
+                                                            {Bytes{'x', 0, 0, 0, 'y', 0}, u"x"},
+                                                            {Bytes{'x'}, u""},
+                                                            {Bytes{}, u""}};
   for (const auto& [held, kept] : cases) {
     headless::ReplaceClipboardContents({{CF_UNICODETEXT, held}});
     exporting::CopyTextToClipboard(u"a", kAppendToClipboard);

@@ -63,14 +63,14 @@ TEST_P(PlainTextLines, RendersEachParagraphAsOneLine) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, PlainTextLines,
     ::testing::Values(
-        LineCase{"EmptyBlankRowParagraph", {{kPlain | book::StyleBlankRowAfter, 0, ""}},
-                 u"\r\n\r\n"},
+        LineCase{
+            "EmptyBlankRowParagraph", {{kPlain | book::StyleBlankRowAfter, 0, ""}}, u"\r\n\r\n"},
         LineCase{"IndentAfterText", {{kPlain, 0x43, "ab"}}, u"\u05D0\u05D1   \r\n"},
         LineCase{"NoIndentWithMeasureZero", {{kPlain, 0, "ab"}}, u"\u05D0\u05D1\r\n"},
         LineCase{"RuleOfZero", {{kRule, 0, ""}}, u"\r\n"},
         LineCase{"RuleOfForty", {{kRule, 40, ""}}, std::u16string(40, u'-') + u"\r\n"},
-        LineCase{"RuleOfTwoHundredInPercent", {{kRule, 200, ""}},
-                 std::u16string(80, u'-') + u"\r\n"},
+        LineCase{
+            "RuleOfTwoHundredInPercent", {{kRule, 200, ""}}, std::u16string(80, u'-') + u"\r\n"},
         LineCase{"RuleTextIsSkipped", {{kRule, 2, "ab"}}, u"--\r\n"},
         LineCase{"TildeAndOtherBytes", {{kPlain, 0, "~1, {"}}, u"{1, \u05EA\r\n"},
         LineCase{"SeveralParagraphs",
@@ -102,13 +102,13 @@ TEST_P(ExportLetterBases, ReverseOptionAppliesAsTheLetterBaseSays) {
   EXPECT_EQ(appState.appFlags, before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ExportLetterBases,
-    ::testing::Values(LetterBaseCase{1488, false, u"\u05D2)\u05D1\u05D0"},
-                      LetterBaseCase{1488, true, u"\u05D0\u05D1(\u05D2"},
-                      LetterBaseCase{224, false, u"\u00E0\u00E1(\u00E2"},
-                      LetterBaseCase{224, true, u"\u00E2)\u00E1\u00E0"},
-                      LetterBaseCase{97, false, u"ab(c"}, LetterBaseCase{97, true, u"ab(c"}));
+INSTANTIATE_TEST_SUITE_P(Cases, ExportLetterBases,
+                         ::testing::Values(LetterBaseCase{1488, false, u"\u05D2)\u05D1\u05D0"},
+                                           LetterBaseCase{1488, true, u"\u05D0\u05D1(\u05D2"},
+                                           LetterBaseCase{224, false, u"\u00E0\u00E1(\u00E2"},
+                                           LetterBaseCase{224, true, u"\u00E2)\u00E1\u00E0"},
+                                           LetterBaseCase{97, false, u"ab(c"},
+                                           LetterBaseCase{97, true, u"ab(c"}));
 
 TEST(PlainTextEstimate, CountsBytesParagraphsBlankRowsRulesAndIndents) {
   const std::vector<ItemSpec> items{{kPlain | book::StyleBlankRowAfter, 0x02, "abcd"},

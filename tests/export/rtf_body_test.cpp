@@ -30,9 +30,7 @@ struct BodyCase {
 
 class RtfBodies : public ::testing::TestWithParam<BodyCase> {};
 
-TEST_P(RtfBodies, WritesTheTextAsRichText) {
-  EXPECT_EQ(Body(GetParam().text), GetParam().body);
-}
+TEST_P(RtfBodies, WritesTheTextAsRichText) { EXPECT_EQ(Body(GetParam().text), GetParam().body); }
 
 constexpr const char* kEnd = "\\par\\par\r\n";
 
@@ -47,8 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         BodyCase{"SpaceAfterPunctuation", u"1) x, y", std::string("1) x, y") + kEnd},
         BodyCase{"SpacesAtLineStart", u"  a\r\n b", std::string("  a") + kEnd + " b" + kEnd},
         // ... and with one more after a \u escape, which the first one ends.
-        BodyCase{"SpacesAfterEscape", u"\u05D0   \u05D1",
-                 std::string("\\u1488    \\u1489") + kEnd},
+        BodyCase{"SpacesAfterEscape", u"\u05D0   \u05D1", std::string("\\u1488    \\u1489") + kEnd},
         BodyCase{"HebrewWords", u"\u05D0\u05D1 \u05D2",
                  std::string("\\u1488\\u1489  \\u1490") + kEnd},
         BodyCase{"EscapesOfUnits", u"\u05D0\t\u00E9", std::string("\\u1488\\u9\\u233") + kEnd},
@@ -70,28 +67,23 @@ TEST(RtfDecomposition, HoldsTheTableAndNothingElse) {
     std::u16string units;
   };
   const std::vector<Entry> table{
-      {0xFB2A, u"\u05E9\u05C1"},       {0xFB2B, u"\u05E9\u05C2"},
-      {0xFB2C, u"\u05E9\u05BC\u05C1"}, {0xFB2D, u"\u05E9\u05BC\u05C2"},
-      {0xFB30, u"\u05D0\u05BC"},       {0xFB31, u"\u05D1\u05BC"},
-      {0xFB32, u"\u05D2\u05BC"},       {0xFB33, u"\u05D3\u05BC"},
-      {0xFB34, u"\u05D4\u05BC"},       {0xFB35, u"\u05D5\u05BC"},
-      {0xFB36, u"\u05D6\u05BC"},       {0xFB38, u"\u05D8\u05BC"},
-      {0xFB39, u"\u05D9\u05BC"},       {0xFB3A, u"\u05DA\u05BC"},
-      {0xFB3B, u"\u05DB\u05BC"},       {0xFB3C, u"\u05DC\u05BC"},
-      {0xFB3E, u"\u05DE\u05BC"},       {0xFB40, u"\u05E0\u05BC"},
-      {0xFB41, u"\u05E1\u05BC"},       {0xFB43, u"\u05E3\u05BC"},
-      {0xFB44, u"\u05E4\u05BC"},       {0xFB46, u"\u05E6\u05BC"},
-      {0xFB47, u"\u05E7\u05BC"},       {0xFB48, u"\u05E8\u05BC"},
-      {0xFB49, u"\u05E9\u05BC"},       {0xFB4A, u"\u05EA\u05BC"},
-      {0xFB4B, u"\u05D5\u05B9"}};
+      {0xFB2A, u"\u05E9\u05C1"},       {0xFB2B, u"\u05E9\u05C2"}, {0xFB2C, u"\u05E9\u05BC\u05C1"},
+      {0xFB2D, u"\u05E9\u05BC\u05C2"}, {0xFB30, u"\u05D0\u05BC"}, {0xFB31, u"\u05D1\u05BC"},
+      {0xFB32, u"\u05D2\u05BC"},       {0xFB33, u"\u05D3\u05BC"}, {0xFB34, u"\u05D4\u05BC"},
+      {0xFB35, u"\u05D5\u05BC"},       {0xFB36, u"\u05D6\u05BC"}, {0xFB38, u"\u05D8\u05BC"},
+      {0xFB39, u"\u05D9\u05BC"},       {0xFB3A, u"\u05DA\u05BC"}, {0xFB3B, u"\u05DB\u05BC"},
+      {0xFB3C, u"\u05DC\u05BC"},       {0xFB3E, u"\u05DE\u05BC"}, {0xFB40, u"\u05E0\u05BC"},
+      {0xFB41, u"\u05E1\u05BC"},       {0xFB43, u"\u05E3\u05BC"}, {0xFB44, u"\u05E4\u05BC"},
+      {0xFB46, u"\u05E6\u05BC"},       {0xFB47, u"\u05E7\u05BC"}, {0xFB48, u"\u05E8\u05BC"},
+      {0xFB49, u"\u05E9\u05BC"},       {0xFB4A, u"\u05EA\u05BC"}, {0xFB4B, u"\u05D5\u05B9"}};
   std::size_t found = 0;
   for (std::uint32_t unit = 1; unit <= 0xFFFF; ++unit) {
     const auto* entry = FindDecomposition(static_cast<char16_t>(unit));
     if (entry == nullptr) continue;
     ++found;
     SCOPED_TRACE(unit);
-    const auto expected = std::find_if(table.begin(), table.end(),
-                                       [&](const Entry& e) { return e.key == unit; });
+    const auto expected =
+        std::find_if(table.begin(), table.end(), [&](const Entry& e) { return e.key == unit; });
     ASSERT_NE(expected, table.end());
     std::u16string units;
     for (char16_t part : entry->units) {
@@ -108,8 +100,9 @@ TEST(RtfDecomposition, HoldsTheTableAndNothingElse) {
 // Arbitrary texts, rich in the units whose writing depends on what came
 // before: the bound is never below what is written, NUL included.
 TEST(RtfBodySize, BoundIsNeverBelowWhatIsWritten) {
-  const char16_t pool[] = {u' ', u'\r', u'\n', u'a', u'5', u'\\', u'{', u'}', u',',
-                           u'\u05D0', u'\uFB2C', u'\uFFFF', u'\u0001', u'\u03E7', u'\u2710'};
+  const char16_t pool[] = {u' ',      u'\r',     u'\n',     u'a',      u'5',
+                           u'\\',     u'{',      u'}',      u',',      u'\u05D0',
+                           u'\uFB2C', u'\uFFFF', u'\u0001', u'\u03E7', u'\u2710'};
   std::mt19937 random(10);
   for (int round = 0; round < 2000; ++round) {
     std::u16string text(random() % 40, u' ');

@@ -168,10 +168,10 @@ TEST_F(FontDialogTest, PreviewRunsFromTavToAlef) {
 
 TEST_F(FontDialogTest, ALetterBaseOfZeroBecomesUnicodeEvenOnCancel) {
   FontSettings settings = Settings(u"Tahoma", 12, 0);
-  EXPECT_EQ(Run(settings, [](WindowHandle dialog) {
-              headless::SendDialogCommand(dialog, platform::IDCANCEL);
-            }),
-            platform::IDCANCEL);
+  EXPECT_EQ(
+      Run(settings,
+          [](WindowHandle dialog) { headless::SendDialogCommand(dialog, platform::IDCANCEL); }),
+      platform::IDCANCEL);
   EXPECT_EQ(settings.letterBase, 1488);
   EXPECT_EQ(settings.size, 12);
 }
@@ -193,8 +193,7 @@ TEST_F(FontDialogTest, FaceListIsSortedAndSelectsTheStoredFaceByItsBeginning) {
     FontSettings settings = Settings(c.stored, 12, 1488);
     Run(settings, [&](WindowHandle dialog) {
       EXPECT_EQ(Items(dialog, kIdcFaceList),
-                (std::vector<std::u16string>{u"Courier New", u"David", u"Frank Ruehl",
-                                             u"Tahoma"}));
+                (std::vector<std::u16string>{u"Courier New", u"David", u"Frank Ruehl", u"Tahoma"}));
       EXPECT_EQ(Selection(dialog, kIdcFaceList), c.selected);
       EXPECT_EQ(headless::FocusedWindow(), platform::GetDlgItem(dialog, kIdcFaceList));
       headless::SendDialogCommand(dialog, platform::IDOK);
@@ -242,8 +241,8 @@ TEST_F(FontDialogTest, AHebrewFaceMovesTheCheckTo5D0) {
     SCOPED_TRACE(c.name);
     FontSettings settings = Settings(u"Courier New", 12, c.stored);
     Run(settings, [&](WindowHandle dialog) {
-      ASSERT_TRUE(headless::SelectListItem(dialog, kIdcFaceList,
-                                           IndexOf(dialog, kIdcFaceList, c.face)));
+      ASSERT_TRUE(
+          headless::SelectListItem(dialog, kIdcFaceList, IndexOf(dialog, kIdcFaceList, c.face)));
       EXPECT_EQ(Checked(dialog, kIdcBase224), c.checked224);
       EXPECT_EQ(Preview(dialog), c.preview);
       headless::SendDialogCommand(dialog, platform::IDOK);
@@ -305,14 +304,15 @@ TEST_F(FontDialogTest, EachChoiceShowsANewPreviewFontAndCancelKeepsTheRecord) {
 
 TEST_F(FontDialogTest, OkWritesTheChosenFaceSizeAndLetterBase) {
   FontSettings settings = Settings(u"Tahoma", 12, 1488);
-  EXPECT_EQ(Run(settings, [&](WindowHandle dialog) {
-              headless::SelectListItem(dialog, kIdcFaceList,
-                                       IndexOf(dialog, kIdcFaceList, u"Courier New"));
-              headless::SelectListItem(dialog, kIdcSizeList,
-                                       IndexOf(dialog, kIdcSizeList, u"72"));
-              headless::ClickControl(dialog, kIdcBase224);
-              headless::SendDialogCommand(dialog, platform::IDOK);
-            }),
+  EXPECT_EQ(Run(settings,
+                [&](WindowHandle dialog) {
+                  headless::SelectListItem(dialog, kIdcFaceList,
+                                           IndexOf(dialog, kIdcFaceList, u"Courier New"));
+                  headless::SelectListItem(dialog, kIdcSizeList,
+                                           IndexOf(dialog, kIdcSizeList, u"72"));
+                  headless::ClickControl(dialog, kIdcBase224);
+                  headless::SendDialogCommand(dialog, platform::IDOK);
+                }),
             platform::IDOK);
   EXPECT_EQ(std::u16string_view(settings.faceName), u"Courier New");
   EXPECT_EQ(settings.size, 72);

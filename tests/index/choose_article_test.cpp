@@ -54,8 +54,7 @@ Texts VisibleTexts(const IndexView& view) {
   for (std::uint32_t index = 0; view.lines[index].flags != 0; ++index) {
     const IndexLine& row = view.lines[index];
     if ((row.flags & kRowVisible) == 0) continue;
-    texts.emplace_back(reinterpret_cast<const char*>(view.data.get() + row.textOffset),
-                       row.length);
+    texts.emplace_back(reinterpret_cast<const char*>(view.data.get() + row.textOffset), row.length);
   }
   return texts;
 }
@@ -160,8 +159,7 @@ const EndCase kEndCases[] = {
      2, platform::IDOK},
     {"ATapOnAHeadingOpensItAndTheDialogStays",
      [](WindowHandle dialog) {
-       platform::SendMessage(dialog, platform::WM_LBUTTONDOWN, 0,
-                             TapOnRow(List(), kSecondHeading));
+       platform::SendMessage(dialog, platform::WM_LBUTTONDOWN, 0, TapOnRow(List(), kSecondHeading));
        EXPECT_FALSE(headless::DialogEndResult(dialog).has_value());
        EXPECT_EQ(VisibleTexts(List()), (Texts{"aa bb", "dd", "ee", "ff", "gg", "hh"}));
        platform::SendMessage(dialog, platform::WM_LBUTTONDOWN, 0, TapOnRow(List(), 0x4005));
@@ -204,8 +202,7 @@ const ScrollCase kScrollCases[] = {
     {"LineDown", platform::WM_VSCROLL, platform::SB_LINEDOWN, 3},
     {"PageUpByTheRowsPainted", platform::WM_VSCROLL, platform::SB_PAGEUP, 0},
     {"PageDownByTheRowsPainted", platform::WM_VSCROLL, platform::SB_PAGEDOWN, 5},
-    {"ThumbPosition", platform::WM_VSCROLL,
-     platform::MakeWParam(platform::SB_THUMBPOSITION, 4), 4},
+    {"ThumbPosition", platform::WM_VSCROLL, platform::MakeWParam(platform::SB_THUMBPOSITION, 4), 4},
     {"ThumbTrack", platform::WM_VSCROLL, platform::MakeWParam(platform::SB_THUMBTRACK, 1), 1},
     {"Top", platform::WM_VSCROLL, platform::SB_TOP, 0},
     {"BottomMovesOneRowDown", platform::WM_VSCROLL, platform::SB_BOTTOM, 3},
@@ -351,7 +348,6 @@ TEST_F(ChooseArticleTest, AMissingTemplateLeavesTheCurrentArticle) {
   EXPECT_EQ(LastRun().result, -1);
 }
 
-
 // --- The keyboard cursor ------------------------------------------------------
 
 namespace keys {
@@ -396,7 +392,7 @@ TEST_F(ChooseArticleTest, TheCursorStartsOnTheCurrentArticleAndTheArrowsAndEndsM
       std::uint32_t key;
       const char* to;
     } steps[] = {
-        {platform::VK_DOWN, "ee"}, {platform::VK_DOWN, "ff"},    {platform::VK_DOWN, "ff"},
+        {platform::VK_DOWN, "ee"},    {platform::VK_DOWN, "ff"},  {platform::VK_DOWN, "ff"},
         {platform::VK_HOME, "aa bb"}, {platform::VK_UP, "aa bb"}, {platform::VK_END, "ff"},
         {platform::VK_UP, "ee"},
     };

@@ -24,9 +24,9 @@ constexpr std::int32_t kTop = 20;
 
 struct BreakCase {
   const char* name;
-  std::int32_t width;  // of the list
-  std::uint8_t level;  // the entry's indent level
-  std::string text;    // stored bytes
+  std::int32_t width;             // of the list
+  std::uint8_t level;             // the entry's indent level
+  std::string text;               // stored bytes
   std::vector<std::string> rows;  // the stored bytes of each row, in row order
   std::vector<std::int32_t> xs;   // each row's x
 };
@@ -34,14 +34,26 @@ struct BreakCase {
 // Plain 5-pixel characters; level 2 takes 26 pixels, so a list 56 wide
 // leaves 6 characters to a row.
 const BreakCase kBreakCases[] = {
-    {"RowsStartAtTheTextsEndAndBreakAtSpaces", 56, 2, "abc defg hi",
-     {"hi", "defg", "abc"}, {30, 20, 25}},
-    {"ABreakRightAfterAFullRowTakesTheWholeRow", 56, 2, "abcd efghij",
-     {"efghij", "abcd"}, {10, 20}},
+    {"RowsStartAtTheTextsEndAndBreakAtSpaces",
+     56,
+     2,
+     "abc defg hi",
+     {"hi", "defg", "abc"},
+     {30, 20, 25}},
+    {"ABreakRightAfterAFullRowTakesTheWholeRow",
+     56,
+     2,
+     "abcd efghij",
+     {"efghij", "abcd"},
+     {10, 20}},
     {"AWordWiderThanTheRowIsCut", 56, 2, "abcdefghij", {"efghij", "abcd"}, {10, 20}},
     {"SpacesBelongToNoRow", 36, 2, "  ab   cd  ", {"cd", "ab"}, {10, 10}},
     {"ALevelThatDoesNotFitGivesIndentZero", 26, 2, "ab", {"ab"}, {26}},
-    {"ARowTakesOneByteWhenNoneFits", 3, 0, "abc", {"c", "b", "a"},
+    {"ARowTakesOneByteWhenNoneFits",
+     3,
+     0,
+     "abc",
+     {"c", "b", "a"},
      {kLeft + 3 - kPlainChar, kLeft + 3 - kPlainChar, kLeft + 3 - kPlainChar}},
 };
 
@@ -255,8 +267,7 @@ const LastTopRowCase kLastTopRowCases[] = {
     {"AnExactFitCountsTheLastRow", 10, 0, 40, 6},
 };
 
-class LastTopRowTest : public IndexTest,
-                       public ::testing::WithParamInterface<LastTopRowCase> {};
+class LastTopRowTest : public IndexTest, public ::testing::WithParamInterface<LastTopRowCase> {};
 
 TEST_P(LastTopRowTest, Computed) {
   const LastTopRowCase& c = GetParam();

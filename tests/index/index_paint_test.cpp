@@ -16,8 +16,8 @@ using platform::headless::DrawKind;
 
 constexpr platform::Rect kListRect{10, 20, 110, 220};
 
-void ExpectBox(const platform::Rect& box, std::int32_t left, std::int32_t top,
-               std::int32_t right, std::int32_t bottom) {
+void ExpectBox(const platform::Rect& box, std::int32_t left, std::int32_t top, std::int32_t right,
+               std::int32_t bottom) {
   EXPECT_EQ(box.left, left);
   EXPECT_EQ(box.top, top);
   EXPECT_EQ(box.right, right);

@@ -55,9 +55,13 @@ const UncoverCase kUncoverCases[] = {
     {"ArticleZeroUncoversNothing", Book(), 0, {"aa bb", "ff"}},
     {"AnArticleNotInTheIndexUncoversNothing", Book(), 9, {"aa bb", "ff"}},
     {"ABookmarkedArticleUncoversNothing",
-     WithBookmarks({BookmarkCopy(2, "dd")}, Book()), 2, {"jiyu", "dd", "aa bb", "ff"}},
+     WithBookmarks({BookmarkCopy(2, "dd")}, Book()),
+     2,
+     {"jiyu", "dd", "aa bb", "ff"}},
     {"AHiddenHeadingAboveIsShownToo",
-     {Heading(16382, "aa", 0x0C), Article(1, "cc"), Heading(16380, "ff")}, 1, {"aa", "cc", "ff"}},
+     {Heading(16382, "aa", 0x0C), Article(1, "cc"), Heading(16380, "ff")},
+     1,
+     {"aa", "cc", "ff"}},
 };
 
 class UncoverTest : public RowsTest, public ::testing::WithParamInterface<UncoverCase> {};
@@ -224,9 +228,9 @@ TEST_F(RowsTest, ATapBelowTheRowsThatFitIsBelowTheRows) {
 
 TEST_F(RowsTest, SaveExpansionRecordsEachVisibleEntryOnce) {
   MakeView({0, 0, 36, 200});
-  ASSERT_EQ(Layout({Heading(16382, "a"), Article(1, "cc dd"), Article(2, "ee"),
-                    Heading(16380, "f")}),
-            kIndexDone);
+  ASSERT_EQ(
+      Layout({Heading(16382, "a"), Article(1, "cc dd"), Article(2, "ee"), Heading(16380, "f")}),
+      kIndexDone);
   UncoverArticle(view_, 1);
   ToggleHeading(view_, RowOf(0x8000 | 16380));
   const ExpansionState state = SaveExpansion(view_);

@@ -74,9 +74,9 @@ TEST_F(BarsTest, EitherBarGetsTheSixButtonsWithTheirTooltips) {
       {0, resources::kCmdPreviousArticle}, {1, resources::kCmdChooseArticle},
       {2, resources::kCmdNextArticle},     {3, resources::kCmdFont},
       {4, resources::kCmdSearch},          {5, resources::kCmdSearchAgain}};
-  const std::vector<std::u16string> tips = {u"",         u"Previous Article", u"Choose Article",
-                                            u"Next Article", u"Choose Font",  u"Search",
-                                            u"Search Again"};
+  const std::vector<std::u16string> tips = {
+      u"",       u"Previous Article", u"Choose Article", u"Next Article", u"Choose Font",
+      u"Search", u"Search Again"};
   for (std::uint32_t menuBarOnBottom : {0u, 1u}) {
     SCOPED_TRACE(menuBarOnBottom);
     Restart();
@@ -148,8 +148,7 @@ TEST_F(BarsTest, AMenuBarThatCannotBeMadeLeavesNoBar) {
 TEST_F(BarsTest, ReverseCheckAgreesWithTheOption) {
   for (std::uint32_t menuBarOnBottom : {0u, 1u}) {
     for (AppFlags reverse : {AppFlags{0}, ReverseOption}) {
-      SCOPED_TRACE(testing::Message() << "menu bar " << menuBarOnBottom << ", reverse "
-                                      << reverse);
+      SCOPED_TRACE(testing::Message() << "menu bar " << menuBarOnBottom << ", reverse " << reverse);
       Restart();
       StoreDeviceOption(settings::kMenuBarOnBottom, menuBarOnBottom);
       StoreProgramValue(settings::kFlags, kDefaultAppFlags | reverse);

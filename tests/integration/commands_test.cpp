@@ -14,8 +14,8 @@
 #include "platform/window.h"
 #include "resources/ids.h"
 #include "resources/ui_resources.h"
-#include "state/app_state.h"
 #include "shell/commands.h"
+#include "state/app_state.h"
 #include "state/settings_names.h"
 #include "tests/integration/program_fixture.h"
 
@@ -96,12 +96,13 @@ TEST_F(CommandsTest, AcceleratorsSendTheCommandsTheMenuNames) {
   // A window that records the commands it receives.
   static std::vector<std::uint16_t> received;
   received.clear();
-  platform::RegisterWindowClass(
-      {u"Recorder", [](platform::WindowHandle window, std::uint32_t message, platform::WParam w,
-                       platform::LParam l) -> platform::LResult {
-         if (message == platform::WM_COMMAND) received.push_back(platform::LowWord(w));
-         return platform::DefWindowProc(window, message, w, l);
-       }});
+  platform::RegisterWindowClass({u"Recorder",
+                                 [](platform::WindowHandle window, std::uint32_t message,
+                                    platform::WParam w, platform::LParam l) -> platform::LResult {
+                                   if (message == platform::WM_COMMAND)
+                                     received.push_back(platform::LowWord(w));
+                                   return platform::DefWindowProc(window, message, w, l);
+                                 }});
   platform::WindowCreation creation;
   creation.className = u"Recorder";
   platform::WindowHandle recorder = platform::CreateTopLevelWindow(creation);

@@ -74,7 +74,8 @@ TEST_F(ExitTest, WritesTheStateWithItsTypes) {
   appState.fontSettings.size = 18;
   const platform::Rect place = platform::GetWindowRect(window_);
   Bytes placeBytes;
-  for (std::int32_t n : {place.left, place.top, place.right - place.left, place.bottom - place.top}) {
+  for (std::int32_t n :
+       {place.left, place.top, place.right - place.left, place.bottom - place.top}) {
     const Bytes word = Dword(static_cast<std::uint32_t>(n));
     placeBytes.insert(placeBytes.end(), word.begin(), word.end());
   }

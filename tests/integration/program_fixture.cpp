@@ -10,10 +10,10 @@
 #include "platform/window.h"
 #include "resources/article_count.h"
 #include "resources/ui_resources.h"
+#include "shell/startup.h"
 #include "state/app_state.h"
 #include "state/settings.h"
 #include "state/settings_names.h"
-#include "shell/startup.h"
 #include "tests/support/stored_values.h"
 #include "tests/support/test_environment.h"
 

@@ -13,10 +13,10 @@
 #include "platform/window.h"
 #include "resources/ids.h"
 #include "resources/messages.h"
-#include "state/app_state.h"
 #include "shell/main_window.h"
-#include "state/settings_names.h"
 #include "shell/startup.h"
+#include "state/app_state.h"
+#include "state/settings_names.h"
 #include "tests/integration/program_fixture.h"
 #include "tests/support/stored_values.h"
 #include "tests/support/test_environment.h"
@@ -61,11 +61,14 @@ TEST_F(StartupTest, ASecondCopyHandsOverAndWritesNothing) {
     RunningCopyFront front;
     std::vector<InstanceCallKind> calls;
   } cases[] = {
-      {"MainWindowInFrontOpensChooseArticle", RunningCopyFront::kMainWindow,
+      {"MainWindowInFrontOpensChooseArticle",
+       RunningCopyFront::kMainWindow,
        {InstanceCallKind::kFind, InstanceCallKind::kSendCommand, InstanceCallKind::kForget}},
-      {"OtherProgramInFrontBringsItToTheFront", RunningCopyFront::kOtherProgram,
+      {"OtherProgramInFrontBringsItToTheFront",
+       RunningCopyFront::kOtherProgram,
        {InstanceCallKind::kFind, InstanceCallKind::kBringToFront, InstanceCallKind::kForget}},
-      {"ItsDialogInFrontChangesNothing", RunningCopyFront::kOwnWindow,
+      {"ItsDialogInFrontChangesNothing",
+       RunningCopyFront::kOwnWindow,
        {InstanceCallKind::kFind, InstanceCallKind::kForget}},
   };
   for (const auto& c : cases) {
@@ -148,8 +151,8 @@ TEST_F(StartupTest, IsFindableBeforeItsWindowIsMade) {
   EXPECT_EQ(shell::EntryRoutine(platform::SW_SHOWNORMAL), 0);
   std::vector<InstanceCallKind> kinds;
   for (const headless::InstanceCall& call : headless::InstanceCalls()) kinds.push_back(call.kind);
-  EXPECT_EQ(kinds, (std::vector<InstanceCallKind>{InstanceCallKind::kFind,
-                                                  InstanceCallKind::kListen}));
+  EXPECT_EQ(kinds,
+            (std::vector<InstanceCallKind>{InstanceCallKind::kFind, InstanceCallKind::kListen}));
 }
 
 // A listen that fails leaves no second copy running beside the first: the
@@ -161,9 +164,11 @@ TEST_F(StartupTest, AFailedListenEndsTheCopyBeforeItTouchesTheSettings) {
     std::optional<RunningCopyFront> startedMeanwhile;
     std::vector<InstanceCallKind> calls;
   } cases[] = {
-      {"NoCopyToBeFound", std::nullopt,
+      {"NoCopyToBeFound",
+       std::nullopt,
        {InstanceCallKind::kFind, InstanceCallKind::kListen, InstanceCallKind::kFind}},
-      {"ACopyStartedMeanwhile", RunningCopyFront::kMainWindow,
+      {"ACopyStartedMeanwhile",
+       RunningCopyFront::kMainWindow,
        {InstanceCallKind::kFind, InstanceCallKind::kListen, InstanceCallKind::kFind,
         InstanceCallKind::kSendCommand, InstanceCallKind::kForget}},
   };
@@ -285,7 +290,10 @@ TEST_F(StartupTest, FullScreenHidesTheTaskbarForTheRun) {
     bool visibleAtStart;
     std::vector<int> taskbarShows;  // ShowWindow commands on the taskbar
   } cases[] = {
-      {"VisibleTaskbarIsHiddenAndShownAgain", 1, true, true,
+      {"VisibleTaskbarIsHiddenAndShownAgain",
+       1,
+       true,
+       true,
        {platform::SW_HIDE, platform::SW_SHOW}},
       {"HiddenTaskbarStaysHidden", 1, true, false, {platform::SW_HIDE}},
       {"NoTaskbarWindow", 1, false, false, {}},
@@ -296,12 +304,11 @@ TEST_F(StartupTest, FullScreenHidesTheTaskbarForTheRun) {
     Restart();
     headless::SetDefaultWindowOrigin(10, 30);
     StoreDeviceOption(settings::kFullScreen, c.fullScreen);
-    platform::WindowHandle taskbar = c.taskbar ? headless::SimulateTaskbar(c.visibleAtStart)
-                                               : nullptr;
+    platform::WindowHandle taskbar =
+        c.taskbar ? headless::SimulateTaskbar(c.visibleAtStart) : nullptr;
     std::optional<headless::WindowInfo> mainDuringRun;
-    EXPECT_EQ(RunUntilExit([&](platform::WindowHandle) {
-                mainDuringRun = headless::DescribeWindow(main_);
-              }),
+    EXPECT_EQ(RunUntilExit(
+                  [&](platform::WindowHandle) { mainDuringRun = headless::DescribeWindow(main_); }),
               0);
     EXPECT_EQ(ShellCallsOf(ShellCallKind::kFindTaskbar).size(), c.fullScreen != 0 ? 1u : 0u);
     std::vector<int> shows;

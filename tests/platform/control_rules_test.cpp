@@ -17,8 +17,12 @@ ControlTemplate Radio(std::uint32_t style) {
 }
 
 TEST(ControlRules, AGroupRunsFromItsFirstControlToTheNextGroupStart) {
-  const std::array controls = {Radio(0), Radio(kControlGroup), Radio(0), Radio(kControlGroup),
-                               Radio(kControlGroup | kControlTabStop), Radio(0)};
+  const std::array controls = {Radio(0),
+                               Radio(kControlGroup),
+                               Radio(0),
+                               Radio(kControlGroup),
+                               Radio(kControlGroup | kControlTabStop),
+                               Radio(0)};
   EXPECT_EQ(ControlGroups(controls), (std::vector<int>{0, 1, 1, 2, 3, 3}));
   EXPECT_TRUE(ControlGroups({}).empty());
 }
@@ -34,7 +38,7 @@ TEST(ControlRules, AnAcceleratorNeedsItsKeyAndExactlyItsModifiers) {
     std::uint8_t modifiers;
     int command;  // 0: none
   } cases[] = {
-      {'D', kAccelControl, 119}, {'D', 0, 0},  {'D', kAccelControl | kAccelAlt, 0},
+      {'D', kAccelControl, 119}, {'D', 0, 0},    {'D', kAccelControl | kAccelAlt, 0},
       {0x72, kAccelAlt, 116},    {0x72, 0, 117}, {'E', kAccelControl, 0},
   };
   for (const auto& c : cases) {

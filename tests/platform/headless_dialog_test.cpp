@@ -35,11 +35,11 @@ constexpr std::array kControls{
     ControlTemplate{ControlKind::kRadioButton, kRadioB, 110, 20, 30, 10, 0, u"B", 0},
     ControlTemplate{ControlKind::kRadioButton, kRadioOtherGroup, 110, 30, 30, 10, kControlGroup,
                     u"C", 0},
-    ControlTemplate{ControlKind::kOwnerDrawButton, kDrawn, 7, 100, 60, 8, kControlTabStop,
-                    u"link", 0},
+    ControlTemplate{ControlKind::kOwnerDrawButton, kDrawn, 7, 100, 60, 8, kControlTabStop, u"link",
+                    0},
 };
-constexpr DialogTemplate kDialog{kDialogStyleStandard, WS_EX_CAPTIONOKBTN, 150, 120, u"Caption",
-                                 u"System", 8, kControls};
+constexpr DialogTemplate kDialog{kDialogStyleStandard, WS_EX_CAPTIONOKBTN, 150, 120,
+                                 u"Caption",           u"System",          8,   kControls};
 
 struct Seen {
   std::uint32_t message;

@@ -30,8 +30,7 @@ constexpr std::uint16_t kButtonGo = 40002;
 constexpr std::uint32_t kKeyD = 'D';
 constexpr std::uint32_t kKeyF3 = 0x72;
 
-constexpr std::array kFileItems{MenuItemTemplate{u"&Open", kCmdOpen},
-                                MenuItemTemplate{u"", 0},
+constexpr std::array kFileItems{MenuItemTemplate{u"&Open", kCmdOpen}, MenuItemTemplate{u"", 0},
                                 MenuItemTemplate{u"Re&verse", kCmdReverse}};
 constexpr std::array kGoItems{MenuItemTemplate{u"&Index", kCmdOpen},
                               MenuItemTemplate{u"&Search", kCmdSearch}};
@@ -107,7 +106,7 @@ TEST_F(HeadlessShell, CommandBarRecordsWhatItIsGiven) {
   EXPECT_TRUE(IsMenuItemChecked(menu, kCmdReverse));
   EXPECT_FALSE(IsMenuItemChecked(menu, kCmdSearch));
 
-  EXPECT_TRUE(headless::ChooseBarCommand(bar, 109));     // a button
+  EXPECT_TRUE(headless::ChooseBarCommand(bar, 109));         // a button
   EXPECT_TRUE(headless::ChooseBarCommand(bar, kCmdSearch));  // a menu item
   EXPECT_FALSE(headless::ChooseBarCommand(bar, 4242));
   EXPECT_EQ(commands, (std::vector<WParam>{109, kCmdSearch}));

@@ -29,13 +29,14 @@ inline void CheckSortedListBoxRules(WindowHandle sorted) {
   const struct {
     std::u16string_view prefix;
     int found;
-  } kPrefixes[] = {{u"CH", 3},          {u"b", 1}, {u"Delta", 4}, {u"\u00e9", 6},
-                   {u"\u00c9", 5},       {u"x", kNoSelection},    {u"", 0}};
+  } kPrefixes[] = {{u"CH", 3},           {u"b", 1}, {u"Delta", 4}, {u"\u00e9", 6}, {u"\u00c9", 5},
+                   {u"x", kNoSelection}, {u"", 0}};
   for (const auto& entry : kPrefixes) {
     EXPECT_EQ(ListBoxSelectString(sorted, entry.prefix), entry.found)
         << std::string(entry.prefix.begin(), entry.prefix.end());
   }
-  EXPECT_EQ(ListBoxCurrentSelection(sorted), 0) << "a prefix that finds nothing keeps the selection";
+  EXPECT_EQ(ListBoxCurrentSelection(sorted), 0)
+      << "a prefix that finds nothing keeps the selection";
 }
 
 }  // namespace velmora::platform::test

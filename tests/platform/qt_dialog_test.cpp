@@ -2,8 +2,8 @@
 // controls reached by id, list boxes, radio buttons, edit text, owner-drawn
 // buttons, and dialogs that draw themselves with their own scroll bar.
 #include <QAbstractButton>
-#include <QDialogButtonBox>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QFontInfo>
 #include <QKeyEvent>
@@ -74,9 +74,8 @@ class QtDialogTest : public ::testing::Test {
           drive(dialog);
           if (endWith) EndDialog(dialog, *endWith);
         });
-        QTimer::singleShot(kSafetyMilliseconds, [dialog = received.window] {
-          EndDialog(dialog, kLeftOpen);
-        });
+        QTimer::singleShot(kSafetyMilliseconds,
+                           [dialog = received.window] { EndDialog(dialog, kLeftOpen); });
         return 1;
       }
       if (received.message == WM_COMMAND &&
@@ -98,7 +97,8 @@ class QtDialogTest : public ::testing::Test {
     return found;
   }
 
-  std::vector<std::uint32_t> DialogMessageNumbers(std::initializer_list<std::uint32_t> kinds) const {
+  std::vector<std::uint32_t> DialogMessageNumbers(
+      std::initializer_list<std::uint32_t> kinds) const {
     std::vector<std::uint32_t> numbers;
     for (const Received& received : Messages()) {
       if (received.window == dialog_ &&
@@ -177,9 +177,8 @@ TEST_F(QtDialogTest, ControlsAnswerByIdAndNullControlsDoNothing) {
     const std::u16string letters = u"\u05EA\u05E9\u05E8\r\n\u05D0";
     SetControlText(preview, letters);
     EXPECT_EQ(GetControlText(preview), letters);
-    EXPECT_TRUE(static_cast<QPlainTextEdit*>(WidgetOf(preview))
-                    ->toPlainText()
-                    .startsWith(QChar(0x202D)));
+    EXPECT_TRUE(
+        static_cast<QPlainTextEdit*>(WidgetOf(preview))->toPlainText().startsWith(QChar(0x202D)));
   });
 }
 
@@ -257,8 +256,8 @@ TEST_F(QtDialogTest, ListBoxesNotifyEveryReadersActionAndNothingElse) {
     ListBoxReset(sizes);
     for (std::u16string_view size : {u"10", u"11", u"12", u"14"}) ListBoxAddString(sizes, size);
     std::vector<int> seen;  // the selection as each notification finds it
-    Reaction() = [previous = Reaction(), &seen, sizes](const Received& received)
-        -> std::optional<LResult> {
+    Reaction() = [previous = Reaction(), &seen,
+                  sizes](const Received& received) -> std::optional<LResult> {
       if (received.message == WM_COMMAND &&
           received.wParam == MakeWParam(resources::kIdcSizeList, LBN_SELCHANGE)) {
         seen.push_back(ListBoxCurrentSelection(sizes));
@@ -287,56 +286,58 @@ TEST_F(QtDialogTest, ListBoxesNotifyEveryReadersActionAndNothingElse) {
 }
 
 TEST_F(QtDialogTest, OwnerDrawnButtonIsDrawnByTheProcedureAndClicksAsACommand) {
-  const std::intptr_t result = Run(resources::kDialogAbout, kEndsItself, [this](WindowHandle dialog) {
-    WindowHandle link = GetDlgItem(dialog, resources::kIdcLinkButton);
-    // Until the program gives it one, a control's font is the dialog's: its
-    // face and size, not a fallback.
-    Font* dialogFont = GetControlFont(link);
-    ASSERT_NE(dialogFont, nullptr);
-    const FontDescription dialogs = DescribeFont(dialogFont);
-    EXPECT_EQ(QString::fromUtf16(dialogs.faceName), WidgetOf(dialog)->font().family());
-    EXPECT_EQ(-dialogs.height, QFontInfo(WidgetOf(dialog)->font()).pixelSize());
-    FontDescription description;
-    description.height = 20;
-    description.underline = true;
-    Font* font = CreateFont(description);
-    SetControlFont(link, font, true);
-    EXPECT_EQ(GetControlFont(link), font);
-    // The control measures with its copy of the font, whatever the caller
-    // does with its own.
-    DeleteFont(font);
-    Surface* surface = GetWindowSurface(link);
-    EXPECT_EQ(GetTextMetrics(surface).height, 20);
-    SetWindowPosition(link, 0, 0, 60, 24, SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
-    const Rect place = GetWindowRect(link);
-    EXPECT_EQ(place.right - place.left, 60);
-    EXPECT_EQ(place.bottom - place.top, 24);
-    SetControlFont(link, nullptr, false);
-    EXPECT_EQ(GetControlFont(link), dialogFont) << "no font given is the dialog's again";
+  const std::intptr_t result =
+      Run(resources::kDialogAbout, kEndsItself, [this](WindowHandle dialog) {
+        WindowHandle link = GetDlgItem(dialog, resources::kIdcLinkButton);
+        // Until the program gives it one, a control's font is the dialog's: its
+        // face and size, not a fallback.
+        Font* dialogFont = GetControlFont(link);
+        ASSERT_NE(dialogFont, nullptr);
+        const FontDescription dialogs = DescribeFont(dialogFont);
+        EXPECT_EQ(QString::fromUtf16(dialogs.faceName), WidgetOf(dialog)->font().family());
+        EXPECT_EQ(-dialogs.height, QFontInfo(WidgetOf(dialog)->font()).pixelSize());
+        FontDescription description;
+        description.height = 20;
+        description.underline = true;
+        Font* font = CreateFont(description);
+        SetControlFont(link, font, true);
+        EXPECT_EQ(GetControlFont(link), font);
+        // The control measures with its copy of the font, whatever the caller
+        // does with its own.
+        DeleteFont(font);
+        Surface* surface = GetWindowSurface(link);
+        EXPECT_EQ(GetTextMetrics(surface).height, 20);
+        SetWindowPosition(link, 0, 0, 60, 24, SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
+        const Rect place = GetWindowRect(link);
+        EXPECT_EQ(place.right - place.left, 60);
+        EXPECT_EQ(place.bottom - place.top, 24);
+        SetControlFont(link, nullptr, false);
+        EXPECT_EQ(GetControlFont(link), dialogFont) << "no font given is the dialog's again";
 
-    Reaction() = [previous = Reaction()](const Received& received) -> std::optional<LResult> {
-      if (received.message == WM_DRAWITEM) {
-        const auto* item = reinterpret_cast<const DrawItem*>(received.lParam);
-        EXPECT_EQ(item->controlId, resources::kIdcLinkButton);
-        EXPECT_EQ(item->item.right, 60);
-        FillRect(item->surface, {0, 0, 6, 6}, GetStockBrush(StockBrush::kBlack));
-        return 1;
-      }
-      return previous(received);
-    };
-    const QImage shown = WidgetOf(link)->grab().toImage();
-    const auto drawn = DialogMessages(WM_DRAWITEM);
-    ASSERT_FALSE(drawn.empty());
-    EXPECT_EQ(drawn.back().wParam, resources::kIdcLinkButton);
-    const qreal ratio = shown.devicePixelRatio();
-    EXPECT_EQ(shown.pixelColor(static_cast<int>(2 * ratio), static_cast<int>(2 * ratio)),
-              QColor(Qt::black));
+        Reaction() = [previous = Reaction()](const Received& received) -> std::optional<LResult> {
+          if (received.message == WM_DRAWITEM) {
+            const auto* item = reinterpret_cast<const DrawItem*>(received.lParam);
+            EXPECT_EQ(item->controlId, resources::kIdcLinkButton);
+            EXPECT_EQ(item->item.right, 60);
+            FillRect(item->surface, {0, 0, 6, 6}, GetStockBrush(StockBrush::kBlack));
+            return 1;
+          }
+          return previous(received);
+        };
+        const QImage shown = WidgetOf(link)->grab().toImage();
+        const auto drawn = DialogMessages(WM_DRAWITEM);
+        ASSERT_FALSE(drawn.empty());
+        EXPECT_EQ(drawn.back().wParam, resources::kIdcLinkButton);
+        const qreal ratio = shown.devicePixelRatio();
+        EXPECT_EQ(shown.pixelColor(static_cast<int>(2 * ratio), static_cast<int>(2 * ratio)),
+                  QColor(Qt::black));
 
-    static_cast<QAbstractButton*>(WidgetOf(link))->click();
-    EXPECT_EQ(DialogMessages(WM_COMMAND).back().wParam, MakeWParam(resources::kIdcLinkButton, 0));
-    // The caption's OK button is the dialog's OK.
-    WidgetOf(dialog)->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-  });
+        static_cast<QAbstractButton*>(WidgetOf(link))->click();
+        EXPECT_EQ(DialogMessages(WM_COMMAND).back().wParam,
+                  MakeWParam(resources::kIdcLinkButton, 0));
+        // The caption's OK button is the dialog's OK.
+        WidgetOf(dialog)->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+      });
   EXPECT_EQ(result, IDOK);
 }
 
@@ -456,9 +457,9 @@ TEST_F(QtDialogTest, ATypedByDialogBoxHandsItsTypingToTheDialog) {
     EXPECT_EQ(GetEditSelection(edit).end, 5);
 
     // A Hebrew layout's letter, a Latin one, Backspace.
-    for (auto [key, text] : {std::pair{Qt::Key_A, QString(QChar(0x05E9))},
-                             std::pair{Qt::Key_A, QStringLiteral("a")},
-                             std::pair{Qt::Key_Backspace, QStringLiteral("\b")}}) {
+    for (auto [key, text] :
+         {std::pair{Qt::Key_A, QString(QChar(0x05E9))}, std::pair{Qt::Key_A, QStringLiteral("a")},
+          std::pair{Qt::Key_Backspace, QStringLiteral("\b")}}) {
       QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
       QApplication::sendEvent(box, &press);
     }

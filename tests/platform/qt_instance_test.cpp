@@ -185,8 +185,8 @@ TEST_F(QtInstanceTest, OneCopyRunsPerDisplayAndSettingsFile) {
   } cases[] = {
       {"SameDisplayAndFile", QStringLiteral(":91"), storeA, true},
       {"AnotherScreenOfTheDisplay", QStringLiteral(":91.0"), storeA, true},
-      {"TheFileSpelledOtherwise", QStringLiteral(":91"),
-       folder.path() + QStringLiteral("/./a.reg"), true},
+      {"TheFileSpelledOtherwise", QStringLiteral(":91"), folder.path() + QStringLiteral("/./a.reg"),
+       true},
       {"AnotherDisplay", QStringLiteral(":92"), storeA, false},
       {"AnotherFile", QStringLiteral(":91"), folder.filePath(QStringLiteral("b.reg")), false},
   };

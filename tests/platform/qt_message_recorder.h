@@ -46,8 +46,8 @@ inline LResult RecordingWindowProc(WindowHandle window, std::uint32_t message, W
   return DefWindowProc(window, message, wParam, lParam);
 }
 
-inline std::intptr_t RecordingDialogProc(WindowHandle dialog, std::uint32_t message,
-                                         WParam wParam, LParam lParam) {
+inline std::intptr_t RecordingDialogProc(WindowHandle dialog, std::uint32_t message, WParam wParam,
+                                         LParam lParam) {
   const Received received{dialog, message, wParam, lParam};
   Messages().push_back(received);
   if (Reaction()) {

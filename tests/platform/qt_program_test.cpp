@@ -27,8 +27,8 @@ int Look(int) {
 }
 
 TEST(QtProgram, TheCommandLineMeansNothingToTheToolkit) {
-  std::array<char*, 6> argv{const_cast<char*>("velmora"), const_cast<char*>("-reverse"),
-                            const_cast<char*>("-style"), const_cast<char*>("windows"),
+  std::array<char*, 6> argv{const_cast<char*>("velmora"),       const_cast<char*>("-reverse"),
+                            const_cast<char*>("-style"),        const_cast<char*>("windows"),
                             const_cast<char*>("some-file.txt"), nullptr};
   int argc = static_cast<int>(argv.size()) - 1;
   EXPECT_EQ(qt::RunQtProgram(argc, argv.data(), Look), 7);

@@ -77,8 +77,8 @@ TEST_F(QtWindowTest, CreateComesWithTheClientSizeThenSizeThenDestroyLast) {
   ASSERT_GE(Messages().size(), 2u);
   EXPECT_EQ(Messages()[0].message, WM_CREATE);
   EXPECT_EQ(Messages()[1].message, WM_SIZE);
-  EXPECT_EQ(Messages()[1].lParam,
-            MakeLParam(static_cast<std::uint16_t>(clientWidth), static_cast<std::uint16_t>(kHeight)));
+  EXPECT_EQ(Messages()[1].lParam, MakeLParam(static_cast<std::uint16_t>(clientWidth),
+                                             static_cast<std::uint16_t>(kHeight)));
   EXPECT_TRUE(SameRect(clientAtCreate, {0, 0, clientWidth, kHeight}));
   EXPECT_EQ(surfaceAtCreate, GetWindowSurface(window));
   ASSERT_NE(surfaceAtCreate, nullptr);
@@ -115,8 +115,8 @@ TEST_F(QtWindowTest, DefaultPlaceIsAPortraitPageOnTheScreen) {
   const Rect place = GetWindowRect(window_);
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_GT(place.bottom - place.top, place.right - place.left);
-  EXPECT_TRUE(screen.contains(QRect(place.left, place.top, place.right - place.left,
-                                    place.bottom - place.top)));
+  EXPECT_TRUE(screen.contains(
+      QRect(place.left, place.top, place.right - place.left, place.bottom - place.top)));
 }
 
 TEST_F(QtWindowTest, ClassIconComesFromItsIconResource) {

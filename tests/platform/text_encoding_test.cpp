@@ -35,30 +35,28 @@ TEST_P(DecodeUtf8Test, DecodesOneCharacterOrRefusesIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, DecodeUtf8Test,
-    testing::Values(
-        Utf8Case{"Nul", std::string_view("\0", 1), U'\0', 1},
-        Utf8Case{"Ascii", "A", U'A', 1},
-        Utf8Case{"LastOneByte", "\x7F", U'\x7F', 1},
-        Utf8Case{"FirstTwoByte", "\xC2\x80", U'\x80', 2},
-        Utf8Case{"Alef", "\xD7\x90", U'\u05D0', 2},
-        Utf8Case{"LastTwoByte", "\xDF\xBF", U'\u07FF', 2},
-        Utf8Case{"FirstThreeByte", "\xE0\xA0\x80", U'\u0800', 3},
-        Utf8Case{"BeforeSurrogates", "\xED\x9F\xBF", U'\uD7FF', 3},
-        Utf8Case{"AfterSurrogates", "\xEE\x80\x80", U'\uE000', 3},
-        Utf8Case{"ByteOrderMark", "\xEF\xBB\xBF", U'\uFEFF', 3},
-        Utf8Case{"FirstFourByte", "\xF0\x90\x80\x80", U'\U00010000', 4},
-        Utf8Case{"LastCodePoint", "\xF4\x8F\xBF\xBF", U'\U0010FFFF', 4},
-        Utf8Case{"LoneContinuation", "\x80", std::nullopt},
-        Utf8Case{"OverlongNul", "\xC0\x80", std::nullopt},
-        Utf8Case{"OverlongTwoByte", "\xC1\xBF", std::nullopt},
-        Utf8Case{"OverlongThreeByte", "\xE0\x9F\xBF", std::nullopt},
-        Utf8Case{"OverlongFourByte", "\xF0\x8F\xBF\xBF", std::nullopt},
-        Utf8Case{"HighSurrogate", "\xED\xA0\x80", std::nullopt},
-        Utf8Case{"LowSurrogate", "\xED\xBF\xBF", std::nullopt},
-        Utf8Case{"AboveLastCodePoint", "\xF4\x90\x80\x80", std::nullopt},
-        Utf8Case{"FiveByteLead", "\xF8\x88\x80\x80\x80", std::nullopt},
-        Utf8Case{"ByteFF", "\xFF", std::nullopt},
-        Utf8Case{"ContinuationNotContinuing", "\xE0\xA0\x41", std::nullopt}),
+    testing::Values(Utf8Case{"Nul", std::string_view("\0", 1), U'\0', 1},
+                    Utf8Case{"Ascii", "A", U'A', 1}, Utf8Case{"LastOneByte", "\x7F", U'\x7F', 1},
+                    Utf8Case{"FirstTwoByte", "\xC2\x80", U'\x80', 2},
+                    Utf8Case{"Alef", "\xD7\x90", U'\u05D0', 2},
+                    Utf8Case{"LastTwoByte", "\xDF\xBF", U'\u07FF', 2},
+                    Utf8Case{"FirstThreeByte", "\xE0\xA0\x80", U'\u0800', 3},
+                    Utf8Case{"BeforeSurrogates", "\xED\x9F\xBF", U'\uD7FF', 3},
+                    Utf8Case{"AfterSurrogates", "\xEE\x80\x80", U'\uE000', 3},
+                    Utf8Case{"ByteOrderMark", "\xEF\xBB\xBF", U'\uFEFF', 3},
+                    Utf8Case{"FirstFourByte", "\xF0\x90\x80\x80", U'\U00010000', 4},
+                    Utf8Case{"LastCodePoint", "\xF4\x8F\xBF\xBF", U'\U0010FFFF', 4},
+                    Utf8Case{"LoneContinuation", "\x80", std::nullopt},
+                    Utf8Case{"OverlongNul", "\xC0\x80", std::nullopt},
+                    Utf8Case{"OverlongTwoByte", "\xC1\xBF", std::nullopt},
+                    Utf8Case{"OverlongThreeByte", "\xE0\x9F\xBF", std::nullopt},
+                    Utf8Case{"OverlongFourByte", "\xF0\x8F\xBF\xBF", std::nullopt},
+                    Utf8Case{"HighSurrogate", "\xED\xA0\x80", std::nullopt},
+                    Utf8Case{"LowSurrogate", "\xED\xBF\xBF", std::nullopt},
+                    Utf8Case{"AboveLastCodePoint", "\xF4\x90\x80\x80", std::nullopt},
+                    Utf8Case{"FiveByteLead", "\xF8\x88\x80\x80\x80", std::nullopt},
+                    Utf8Case{"ByteFF", "\xFF", std::nullopt},
+                    Utf8Case{"ContinuationNotContinuing", "\xE0\xA0\x41", std::nullopt}),
     [](const testing::TestParamInfo<Utf8Case>& row) { return std::string(row.param.name); });
 
 TEST(DecodeUtf8, RefusesASequenceCutShortByTheEndOfTheText) {
@@ -79,8 +77,7 @@ TEST(AppendUtf16, WritesOneUnitOrASurrogatePair) {
     AppendUtf16(out, c);
   }
   EXPECT_EQ(out, std::u16string(u"A\u05D0\uFFFF\U00010000\U0010FFFF"));
-  EXPECT_EQ(Utf16ToUtf8(out),
-            std::string("A\xD7\x90\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"));
+  EXPECT_EQ(Utf16ToUtf8(out), std::string("A\xD7\x90\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"));
 }
 
 TEST(TextEncoding, Utf8ToUtf16) {
@@ -89,7 +86,7 @@ TEST(TextEncoding, Utf8ToUtf16) {
       {"ab\r\n", u"ab\r\n"},
       {"\xD7\x90\xD7\x91", u"\u05D0\u05D1"},
       {"\xF0\x9F\x98\x80", u"\U0001F600"},
-      {"\xC0\xAF", u"\uFFFD\uFFFD"},          // overlong
+      {"\xC0\xAF", u"\uFFFD\uFFFD"},            // overlong
       {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // a surrogate
       {"\xD7", u"\uFFFD"},                      // cut short
       {"a\x80z", u"a\uFFFDz"},

@@ -114,12 +114,12 @@ std::optional<Hit> Find(const std::vector<std::uint8_t>& stream, std::uint16_t s
 // Paragraph texts start at offset 2 (first) and 2 + 5 + 1 + 2 = 10 (second).
 TEST(FindInArticleTest, ScansTheStartParagraphDownThenLaterOnesWhole) {
   const auto stream = Stream({{kBody, 0, "abxab"}, {kBody, 0, "zab"}});
-  EXPECT_EQ(Find(stream, 0, "ab"), (Hit{6, 2}));       // the first hit in reading order
-  EXPECT_EQ(Find(stream, 5, "ab"), (Hit{3, 2}));       // from inside the first Paragraph
-  EXPECT_EQ(Find(stream, 2, "ab"), (Hit{12, 2}));      // a hit reaching above P is passed over
-  EXPECT_EQ(Find(stream, 8, "ab"), (Hit{12, 2}));      // the second Paragraph's style byte
-  EXPECT_EQ(Find(stream, 11, "ab"), std::nullopt);     // below its only hit
-  EXPECT_EQ(Find(stream, 0xFFFF, "ab"), std::nullopt); // beyond the article
+  EXPECT_EQ(Find(stream, 0, "ab"), (Hit{6, 2}));        // the first hit in reading order
+  EXPECT_EQ(Find(stream, 5, "ab"), (Hit{3, 2}));        // from inside the first Paragraph
+  EXPECT_EQ(Find(stream, 2, "ab"), (Hit{12, 2}));       // a hit reaching above P is passed over
+  EXPECT_EQ(Find(stream, 8, "ab"), (Hit{12, 2}));       // the second Paragraph's style byte
+  EXPECT_EQ(Find(stream, 11, "ab"), std::nullopt);      // below its only hit
+  EXPECT_EQ(Find(stream, 0xFFFF, "ab"), std::nullopt);  // beyond the article
   EXPECT_EQ(Find(stream, 0, "zz"), std::nullopt);
 }
 

@@ -114,27 +114,22 @@ TEST_F(SearchDialogTest, TheHitTestFindsTheKeyUnderATap) {
     const char16_t* typed;  // nothing: outside every key
   };
   const Tap taps[] = {
-      {0, 0, u"i"},        // the corner grid lines: the top row's left key, 9
-      {16, 24, u"i"},
-      {17, 0, u"h"},       // the next column's grid line
-      {152, 12, u"a"},     // key 1, top right
-      {153, 12, u" "},     // the closing grid line: column 9 of the top row
-      {153, 30, u"i"},     // ... key 9 on the middle row (letter 'i' of key 9 is "i")
-      {153, 60, u"r"},     // ... key 18 on the bottom row
-      {8, 37, u"r"},       // key 18, middle row left
-      {152, 25, u"j"},     // the row grid lines: key 10 ...
-      {152, 50, u"s"},     // ... key 19
-      {60, 75, u" "},      // ... and the fourth row's space bar
-      {152, 62, u"s"},     // key 19, bottom row right
-      {8, 62, u"{"},       // key 27
-      {34, 80, u" "},      // the space bar, columns 2 to 6
-      {118, 94, u" "},
-      {33, 80, nullptr},   // the fourth row beside the bar
-      {119, 80, nullptr},
-      {60, 95, nullptr},   // below the picture
-      {-1, 10, nullptr},
-      {154, 10, nullptr},
-      {10, -1, nullptr},
+      {0, 0, u"i"},                       // the corner grid lines: the top row's left key, 9
+      {16, 24, u"i"},     {17, 0, u"h"},  // the next column's grid line
+      {152, 12, u"a"},                    // key 1, top right
+      {153, 12, u" "},                    // the closing grid line: column 9 of the top row
+      {153, 30, u"i"},  // ... key 9 on the middle row (letter 'i' of key 9 is "i")
+      {153, 60, u"r"},  // ... key 18 on the bottom row
+      {8, 37, u"r"},    // key 18, middle row left
+      {152, 25, u"j"},  // the row grid lines: key 10 ...
+      {152, 50, u"s"},  // ... key 19
+      {60, 75, u" "},   // ... and the fourth row's space bar
+      {152, 62, u"s"},  // key 19, bottom row right
+      {8, 62, u"{"},    // key 27
+      {34, 80, u" "},   // the space bar, columns 2 to 6
+      {118, 94, u" "},    {33, 80, nullptr},  // the fourth row beside the bar
+      {119, 80, nullptr}, {60, 95, nullptr},  // below the picture
+      {-1, 10, nullptr},  {154, 10, nullptr}, {10, -1, nullptr},
   };
   Start();
   for (const Tap& tap : taps) {

@@ -175,8 +175,8 @@ TEST_F(AboutTest, AMissingLinkButtonMakesNoFont) {
   // A template whose link button is missing: nothing to size, nothing made.
   const platform::DialogTemplate* about = platform::FindDialogTemplate(resources::kDialogAbout);
   ASSERT_NE(about, nullptr);
-  const platform::DialogTemplate bare{about->style,    about->exStyle,   about->width,
-                                      about->height,   about->caption,   about->fontName,
+  const platform::DialogTemplate bare{about->style,      about->exStyle,          about->width,
+                                      about->height,     about->caption,          about->fontName,
                                       about->fontPoints, about->controls.first(4)};
   headless::InstallDialogTemplate(resources::kDialogAbout, &bare);
   headless::ScriptDialog(resources::kDialogAbout, [](platform::WindowHandle dialog) {

@@ -54,8 +54,8 @@ TEST(DrawnImages, DecodeAtTheirSizes) {
 }
 
 TEST(DrawnImages, MonochromeOnesHoldOnlyBlackAndWhite) {
-  for (std::uint16_t id : {kBitmapAbout, kBitmapGlyphCollapsed, kBitmapGlyphExpanded,
-                           kBitmapGlyphArticle}) {
+  for (std::uint16_t id :
+       {kBitmapAbout, kBitmapGlyphCollapsed, kBitmapGlyphExpanded, kBitmapGlyphArticle}) {
     SCOPED_TRACE(id);
     const auto bitmap = Decode(ResourceType::kBitmap, id);
     ASSERT_TRUE(bitmap.has_value());

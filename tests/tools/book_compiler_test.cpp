@@ -39,9 +39,7 @@ BookSource SmallBook(std::vector<std::size_t> articles) {
   return book;
 }
 
-std::string Build(const BookSource& book) {
-  return BuildBookContent(book, kFile).error;
-}
+std::string Build(const BookSource& book) { return BuildBookContent(book, kFile).error; }
 
 TEST(BookLimits, RefusesABookWithoutArticles) {
   EXPECT_EQ(Build(BookSource{}), "book.txt: the book has no articles");

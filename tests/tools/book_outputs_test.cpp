@@ -32,8 +32,9 @@ TEST(BookOutputs, ArticleCountHeaderDefinesTheCount) {
   const std::string header = ArticleCountHeader(929);
   EXPECT_NE(header.find("#pragma once"), std::string::npos);
   EXPECT_NE(header.find("#include <cstdint>"), std::string::npos);
-  EXPECT_NE(header.find("namespace velmora {\ninline constexpr std::uint16_t ArticleCount = 929;\n}"),
-            std::string::npos);
+  EXPECT_NE(
+      header.find("namespace velmora {\ninline constexpr std::uint16_t ArticleCount = 929;\n}"),
+      std::string::npos);
 }
 
 TEST(BookOutputs, RecordTablePointsIntoTheBlob) {

@@ -66,8 +66,8 @@ EmbeddedBook ReadOutputs(const fs::path& out) {
     unsigned id = 0;
     std::size_t offset = 0;
     std::size_t size = 0;
-    if (std::sscanf(table.c_str() + at + entryKey.size(), "%u, velmora_book_blob + %zu, %zu}",
-                    &id, &offset, &size) != 3 ||
+    if (std::sscanf(table.c_str() + at + entryKey.size(), "%u, velmora_book_blob + %zu, %zu}", &id,
+                    &offset, &size) != 3 ||
         offset != next || offset + size > blob.value.size()) {
       ADD_FAILURE() << "table entry does not follow on in the blob: "
                     << table.substr(at, table.find('\n', at) - at);
@@ -99,8 +99,8 @@ Bytes LiteralOnlyRecord(const Bytes& content, std::uint16_t first, std::uint16_t
   const std::size_t payload = 4 + tokens.size() + 4;
   EXPECT_LE(payload, 0xFFFFu);
   Bytes record;
-  for (std::size_t value : {payload, std::size_t{first}, std::size_t{last}, tokens.size(),
-                            content.size()}) {
+  for (std::size_t value :
+       {payload, std::size_t{first}, std::size_t{last}, tokens.size(), content.size()}) {
     record.push_back(static_cast<std::uint8_t>(value >> 8));
     record.push_back(static_cast<std::uint8_t>(value & 0xFF));
   }
@@ -161,16 +161,15 @@ TEST(MkbookModes, ReadyMadeRecordsGiveTheSameBookAsTheSource) {
   for (const EmbeddedRecord& record : fromSource.records) {
     const bool isIndex = record.id == 32767;
     const auto number = static_cast<std::uint16_t>(record.id - 1000);
-    written.push_back(LiteralOnlyRecord(record.content, isIndex ? 1 : number,
-                                        isIndex ? 255 : number));
-    ASSERT_TRUE(WriteFileBytes(records / (std::to_string(record.id) + ".rec"),
-                               written.back())
-                    .ok());
+    written.push_back(
+        LiteralOnlyRecord(record.content, isIndex ? 1 : number, isIndex ? 255 : number));
+    ASSERT_TRUE(
+        WriteFileBytes(records / (std::to_string(record.id) + ".rec"), written.back()).ok());
   }
-  ASSERT_EQ(RunMkbook("--records " + Quoted(records) + " --out " +
-                          Quoted(folder.path() / "from_records"),
-                      errors),
-            0)
+  ASSERT_EQ(
+      RunMkbook("--records " + Quoted(records) + " --out " + Quoted(folder.path() / "from_records"),
+                errors),
+      0)
       << ReadText(errors);
   const EmbeddedBook fromRecords = ReadOutputs(folder.path() / "from_records");
   EXPECT_EQ(fromRecords.articleCount, fromSource.articleCount);
@@ -189,9 +188,9 @@ TEST(MkbookModes, ReportsSourceErrorsAndFails) {
   const std::string text = "@section א\n@article ב\n@heading ג\nד?\n";
   ASSERT_TRUE(WriteFileBytes(source, Bytes(text.begin(), text.end())).ok());
   const fs::path errors = folder.path() / "errors.txt";
-  EXPECT_EQ(RunMkbook("--source " + Quoted(source) + " --out " + Quoted(folder.path() / "out"),
-                      errors),
-            1);
+  EXPECT_EQ(
+      RunMkbook("--source " + Quoted(source) + " --out " + Quoted(folder.path() / "out"), errors),
+      1);
   EXPECT_EQ(ReadText(errors),
             source.string() + ":4:2: character U+003F '?' is not allowed in book text\n");
   EXPECT_FALSE(fs::exists(folder.path() / "out"));

@@ -83,25 +83,23 @@ TEST_P(EncoderRoundTrip, DecodesToTheInputExactly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, EncoderRoundTrip,
-    testing::Values(
-        RoundTripCase{"OneLetter", FromText("a")},
-        RoundTripCase{"OneSpace", FromText(" ")},
-        RoundTripCase{"TrailingSpace", FromText("ab ")},
-        RoundTripCase{"SpaceBeforeEveryKindOfByte",
-                      FromText(" a  b\t ~ 0 @ \x7f z")},
-        RoundTripCase{"RunOfOneByte", Bytes(1000, 'a')},
-        RoundTripCase{"RunOfNul", Bytes(300, 0)},
-        RoundTripCase{"RunOfHighByte", Bytes(300, 0xFF)},
-        RoundTripCase{"HighAndLowTokenBytes",
-                      FromText("\x01\x02\x08\x09\x80\xbf\xc0\xff a\x85 \x05")},
-        RoundTripCase{"AllByteValuesRepeated", Repeat(AllByteValues(), 20)},
-        RoundTripCase{"RandomHighBytes", Random(5000, 0x80, 0xFF, 1)},
-        RoundTripCase{"RandomAnyBytes", Random(5000, 0, 0xFF, 2)},
-        RoundTripCase{"WordsAndSpaces", RandomWords(10000, 3)},
-        RoundTripCase{"PeriodicPattern", Repeat(FromText("abc de"), 500)},
-        RoundTripCase{"RepeatBeyondWindow", RepeatBeyondWindow()},
-        RoundTripCase{"SixtyFourKiBOfWords", RandomWords(65535, 4)},
-        RoundTripCase{"SixtyFourKiBOfAnyBytes", Random(65536, 0, 0xFF, 5)}),
+    testing::Values(RoundTripCase{"OneLetter", FromText("a")},
+                    RoundTripCase{"OneSpace", FromText(" ")},
+                    RoundTripCase{"TrailingSpace", FromText("ab ")},
+                    RoundTripCase{"SpaceBeforeEveryKindOfByte", FromText(" a  b\t ~ 0 @ \x7f z")},
+                    RoundTripCase{"RunOfOneByte", Bytes(1000, 'a')},
+                    RoundTripCase{"RunOfNul", Bytes(300, 0)},
+                    RoundTripCase{"RunOfHighByte", Bytes(300, 0xFF)},
+                    RoundTripCase{"HighAndLowTokenBytes",
+                                  FromText("\x01\x02\x08\x09\x80\xbf\xc0\xff a\x85 \x05")},
+                    RoundTripCase{"AllByteValuesRepeated", Repeat(AllByteValues(), 20)},
+                    RoundTripCase{"RandomHighBytes", Random(5000, 0x80, 0xFF, 1)},
+                    RoundTripCase{"RandomAnyBytes", Random(5000, 0, 0xFF, 2)},
+                    RoundTripCase{"WordsAndSpaces", RandomWords(10000, 3)},
+                    RoundTripCase{"PeriodicPattern", Repeat(FromText("abc de"), 500)},
+                    RoundTripCase{"RepeatBeyondWindow", RepeatBeyondWindow()},
+                    RoundTripCase{"SixtyFourKiBOfWords", RandomWords(65535, 4)},
+                    RoundTripCase{"SixtyFourKiBOfAnyBytes", Random(65536, 0, 0xFF, 5)}),
     [](const testing::TestParamInfo<RoundTripCase>& row) { return row.param.name; });
 
 // The tokens themselves, where there is only one cheapest choice.
@@ -121,20 +119,19 @@ TEST_P(EncoderTokens, ChoosesTheExpectedTokens) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, EncoderTokens,
-    testing::Values(
-        TokenCase{"PlainLiterals", {0x00, 0x09, 'a', 0x7F}, {0x00, 0x09, 'a', 0x7F}},
-        // A space and a byte 0x40..0x7F travel as one byte, top bit set.
-        TokenCase{"SpacePair", FromText("a b"), {'a', 0xE2}},
-        TokenCase{"SpaceBeforeSpaceStaysLiteral", FromText("  "), {' ', ' '}},
-        // Bytes that read as tokens hide inside a literal run.
-        TokenCase{"EscapedBytes", {0x80, 'a', 0x01}, {0x03, 0x80, 'a', 0x01}},
-        TokenCase{"RunsHoldEightBytes",
-                  {0x90, 0x91, 0x92, 0x93, 0x94, 0x95, 0x96, 0x97, 0x98},
-                  {0x08, 0x90, 0x91, 0x92, 0x93, 0x94, 0x95, 0x96, 0x97, 0x01, 0x98}},
-        // 0x8000 | distance 3 << 3 | length 3 - 3.
-        TokenCase{"BackReference", FromText("xyzxyz"), {'x', 'y', 'z', 0x80, 0x18}},
-        // Distance 1, length 10: the byte repeats itself.
-        TokenCase{"OverlappingReference", Bytes(11, 'q'), {'q', 0x80, 0x0F}}),
+    testing::Values(TokenCase{"PlainLiterals", {0x00, 0x09, 'a', 0x7F}, {0x00, 0x09, 'a', 0x7F}},
+                    // A space and a byte 0x40..0x7F travel as one byte, top bit set.
+                    TokenCase{"SpacePair", FromText("a b"), {'a', 0xE2}},
+                    TokenCase{"SpaceBeforeSpaceStaysLiteral", FromText("  "), {' ', ' '}},
+                    // Bytes that read as tokens hide inside a literal run.
+                    TokenCase{"EscapedBytes", {0x80, 'a', 0x01}, {0x03, 0x80, 'a', 0x01}},
+                    TokenCase{"RunsHoldEightBytes",
+                              {0x90, 0x91, 0x92, 0x93, 0x94, 0x95, 0x96, 0x97, 0x98},
+                              {0x08, 0x90, 0x91, 0x92, 0x93, 0x94, 0x95, 0x96, 0x97, 0x01, 0x98}},
+                    // 0x8000 | distance 3 << 3 | length 3 - 3.
+                    TokenCase{"BackReference", FromText("xyzxyz"), {'x', 'y', 'z', 0x80, 0x18}},
+                    // Distance 1, length 10: the byte repeats itself.
+                    TokenCase{"OverlappingReference", Bytes(11, 'q'), {'q', 0x80, 0x0F}}),
     [](const testing::TestParamInfo<TokenCase>& row) { return row.param.name; });
 
 TEST(EncoderSize, RepeatsWithinTheWindowShrink) {

@@ -47,15 +47,13 @@ TEST_F(RecordsFolder, TakesSoundRecordsUnchangedInIdOrder) {
   for (std::size_t i = 0; i < 4; ++i) {
     EXPECT_EQ(book.value.records[i].resourceId, ids[i]);
     EXPECT_EQ(book.value.records[i].bytes, RecordFor(ids[i]));
-    EXPECT_EQ(book.value.records[i].decompressedSize,
-              ("record " + std::to_string(ids[i])).size());
+    EXPECT_EQ(book.value.records[i].decompressedSize, ("record " + std::to_string(ids[i])).size());
   }
 }
 
 TEST_F(RecordsFolder, RefusesAMissingIndex) {
   WriteRecords({1001});
-  EXPECT_EQ(ErrorOfRead(),
-            folder_.path().string() + ": 32767.rec, the index record, is missing");
+  EXPECT_EQ(ErrorOfRead(), folder_.path().string() + ": 32767.rec, the index record, is missing");
 }
 
 TEST_F(RecordsFolder, RefusesAGapInTheArticles) {
@@ -78,10 +76,12 @@ TEST_F(RecordsFolder, RefusesFilesNotNamedAfterABookId) {
       {"abc.rec", ": not named after a resource id (like 1001.rec)"},
       {"01001.rec", ": not named after a resource id (like 1001.rec)"},
       {"1001 .rec", ": not named after a resource id (like 1001.rec)"},
-      {"999.rec", ": resource id 999 is neither an article record (1001 to 17383) "
-                  "nor the index (32767)"},
-      {"17384.rec", ": resource id 17384 is neither an article record (1001 to 17383) "
-                    "nor the index (32767)"},
+      {"999.rec",
+       ": resource id 999 is neither an article record (1001 to 17383) "
+       "nor the index (32767)"},
+      {"17384.rec",
+       ": resource id 17384 is neither an article record (1001 to 17383) "
+       "nor the index (32767)"},
   };
   WriteRecords({1001, 32767});
   for (const auto& row : cases) {
@@ -97,11 +97,9 @@ TEST_F(RecordsFolder, NamesTheDamagedRecord) {
   Bytes damaged = RecordFor(1002);
   damaged.pop_back();
   Write("1002.rec", damaged);
-  EXPECT_EQ(ErrorOfRead(), Path("1002.rec") +
-                               ": header gives a payload length of " +
+  EXPECT_EQ(ErrorOfRead(), Path("1002.rec") + ": header gives a payload length of " +
                                std::to_string(damaged.size() - 5) + " bytes but " +
-                               std::to_string(damaged.size() - 6) +
-                               " follow the header");
+                               std::to_string(damaged.size() - 6) + " follow the header");
 }
 
 TEST_F(RecordsFolder, NamesAFolderThatCannotBeRead) {

@@ -120,12 +120,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "1:1: section has no articles"},
         BadSource{"LastSectionWithoutArticles", kHead + "ד\n@section ה\n",
                   "5:1: section has no articles"},
-        BadSource{"UnknownDirective", kHead + "@chapter ד\n",
-                  "4:1: unknown directive '@chapter'"},
+        BadSource{"UnknownDirective", kHead + "@chapter ד\n", "4:1: unknown directive '@chapter'"},
         BadSource{"DirectiveNameRunOn", "@sectionא\n", "1:1: unknown directive '@sectionא'"},
         BadSource{"DirectiveWithoutText", "@section\n", "1:9: @section needs a text"},
-        BadSource{"DirectiveWithEmptyText", kHead + "ד\n@article \n",
-                  "5:9: @article needs a text"},
+        BadSource{"DirectiveWithEmptyText", kHead + "ד\n@article \n", "5:9: @article needs a text"},
         BadSource{"TitleAfterSection", kHead + "ד\n@title t\n",
                   "5:1: @title must come before the first @section"},
         BadSource{"SourceAfterSection", kHead + "ד\n@source s\n",
@@ -157,8 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadSource{"LeadingSpace", kHead + " א\n", "4:1: text begins with a space"},
         BadSource{"OnlySpaces", kHead + "   \n", "4:1: text begins with a space"},
         BadSource{"TrailingSpacesFolded", kHead + "א ב   \n", "4:4: text ends with a space"},
-        BadSource{"DirectiveTextLeadingSpace", "@section  א\n",
-                  "1:10: text begins with a space"}),
+        BadSource{"DirectiveTextLeadingSpace", "@section  א\n", "1:10: text begins with a space"}),
     [](const testing::TestParamInfo<BadSource>& row) { return row.param.name; });
 
 }  // namespace

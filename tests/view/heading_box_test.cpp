@@ -77,13 +77,22 @@ TEST_F(HeadingBoxTest, BoxGeometry) {
     std::vector<BoxText> texts;
   } cases[] = {
       // 36 pixels of heading + 2 rows + 8 = 68, centred in 240.
-      {"OneRow", 240, {{0xD1, 0, "abcdef"}, {0xB1, 0, "x"}}, {86, 276, 154, 298},
+      {"OneRow",
+       240,
+       {{0xD1, 0, "abcdef"}, {0xB1, 0, "x"}},
+       {86, 276, 154, 298},
        {{"abcdef", {102, 281, 138, 293}}}},
-      {"TwoRows", 240, {{0xDC, 0, "ab"}, {0xD1, 0, "abcdef"}}, {86, 264, 154, 298},
+      {"TwoRows",
+       240,
+       {{0xDC, 0, "ab"}, {0xD1, 0, "abcdef"}},
+       {86, 264, 154, 298},
        {{"ab", {114, 269, 126, 281}}, {"abcdef", {102, 281, 138, 293}}}},
       // 15 characters are cut to the 10 that fit in 60 pixels; the box is as
       // wide as the view and the heading starts left of its inside.
-      {"HeadingWiderThanTheView", 60, {{0xD1, 0, "abcdefghijklmno"}}, {0, 276, 60, 298},
+      {"HeadingWiderThanTheView",
+       60,
+       {{0xD1, 0, "abcdefghijklmno"}},
+       {0, 276, 60, 298},
        {{"abcdefghij", {0, 281, 60, 293}}}},
   };
   for (const auto& c : cases) {
@@ -101,14 +110,14 @@ TEST_F(HeadingBoxTest, BoxGeometry) {
     for (std::int32_t i = 0; i < static_cast<std::int32_t>(outlines.size()); ++i) {
       SCOPED_TRACE(i);
       EXPECT_EQ(outlines[i].penColour, bands[i]);
-      ExpectRect(outlines[i].box, {c.outer.left + i, c.outer.top + i, c.outer.right - i,
-                                   c.outer.bottom - i});
+      ExpectRect(outlines[i].box,
+                 {c.outer.left + i, c.outer.top + i, c.outer.right - i, c.outer.bottom - i});
     }
     const std::vector<DrawCall> fills = Calls(DrawKind::kFill);
     ASSERT_EQ(fills.size(), 1u);
     EXPECT_EQ(fills[0].brushColour, platform::kColourYellow);
-    ExpectRect(fills[0].box, {c.outer.left + 5, c.outer.top + 5, c.outer.right - 5,
-                              c.outer.bottom - 5});
+    ExpectRect(fills[0].box,
+               {c.outer.left + 5, c.outer.top + 5, c.outer.right - 5, c.outer.bottom - 5});
 
     const std::vector<DrawCall> texts = Calls(DrawKind::kTextInBox);
     ASSERT_EQ(texts.size(), c.texts.size());

@@ -39,20 +39,35 @@ class HighlightTest : public ViewTest {
 TEST_F(HighlightTest, PaintsTheRangeClippedToEachRun) {
   const HighlightCase cases[] = {
       // Offsets 10..14 are text bytes 8..12 of the item at offset 2.
-      {"InsideOneLine", 200, {{0x01, 0, "abcdefghijklmnopqrst"}}, 10, 15,
+      {"InsideOneLine",
+       200,
+       {{0x01, 0, "abcdefghijklmnopqrst"}},
+       10,
+       15,
        {{"ijklm", {74, 20, 114, 36}}}},
       // "abcde" holds 2..7, "fghij" 8..13.
-      {"AcrossALineBreak", 48, {{0x01, 0, "abcde fghij"}}, 5, 10,
+      {"AcrossALineBreak",
+       48,
+       {{0x01, 0, "abcde fghij"}},
+       5,
+       10,
        {{"de", {34, 20, 50, 36}}, {"fg", {10, 36, 26, 52}}}},
-      {"TouchingTheEndOfALineDrawsNothingThere", 48, {{0x01, 0, "abcde fghij"}}, 7, 9,
+      {"TouchingTheEndOfALineDrawsNothingThere",
+       48,
+       {{0x01, 0, "abcde fghij"}},
+       7,
+       9,
        {{"f", {10, 36, 18, 52}}}},
       // Reversed, stored "dcba yx": one stored byte of the run is in the
       // range, and the label is highlighted whole.
-      {"ReversedLabelledLineWholeLabel", 200, {{0x31, 0xC0, "dcba yx"}}, 2, 3,
+      {"ReversedLabelledLineWholeLabel",
+       200,
+       {{0x31, 0xC0, "dcba yx"}},
+       2,
+       3,
        {{"yx", {194, 20, 210, 36}}, {"d", {162, 20, 170, 36}}}},
       // In reading order the label is a run of its own, clipped as any.
-      {"ReadingOrderLabelClipped", 200, {{0x01, 0xC0, "xy abc"}}, 3, 4,
-       {{"y", {18, 20, 26, 36}}}},
+      {"ReadingOrderLabelClipped", 200, {{0x01, 0xC0, "xy abc"}}, 3, 4, {{"y", {18, 20, 26, 36}}}},
       {"OutsideEveryLine", 200, {{0x81, 0, "ab"}, {0x01, 0, "cd"}}, 20, 30, {}},
   };
   for (const HighlightCase& c : cases) {

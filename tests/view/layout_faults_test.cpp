@@ -154,8 +154,7 @@ TEST_F(LayoutFaultTest, NoMemoryInARelayoutKeepsTheLinesMade) {
 TEST_F(LayoutFaultTest, TableNeverGrowsPastTheLineLimit) {
   MakeView({0, 0, 4, 400});
   // One character per line: 48000 lines, more than a table may hold.
-  ASSERT_EQ(Layout(Items(3000, test::ItemSpec{0x01, 0, "abcdefghijklmnop"})),
-            kViewOutOfMemory);
+  ASSERT_EQ(Layout(Items(3000, test::ItemSpec{0x01, 0, "abcdefghijklmnop"})), kViewOutOfMemory);
   EXPECT_LE(view_->lineCapacity, kMaxLineCapacity);
   EXPECT_EQ(view_->lineCount, 0);
   ExpectNoLeakAfterDestroy();

@@ -62,47 +62,83 @@ INSTANTIATE_TEST_SUITE_P(
         BreakCase{"FitsWhole", 0x01, 0, 80, "abc def", {{0, 7, 10, 0, 56}}},
         // 10 characters fit, the 11th is inside a word: back to the space
         // before it, which starts the next line and is skipped there.
-        BreakCase{"BreaksAtLastSpace", 0x01, 0, 80, "abcd efgh ijk",
+        BreakCase{"BreaksAtLastSpace",
+                  0x01,
+                  0,
+                  80,
+                  "abcd efgh ijk",
                   {{0, 9, 10, 0, 72}, {10, 3, 10, 0, 24}}},
-        BreakCase{"EndsRightBeforeASpace", 0x01, 0, 72, "abcd efgh ijk",
+        BreakCase{"EndsRightBeforeASpace",
+                  0x01,
+                  0,
+                  72,
+                  "abcd efgh ijk",
                   {{0, 9, 10, 0, 72}, {10, 3, 10, 0, 24}}},
         // A verse label joined by a no-break space (0xA0) moves with its
         // word: the line breaks at the space before the label.
-        BreakCase{"NoBreakSpaceKeepsTheLabelWithItsWord", 0x01, 0, 80, "abcde (b)\xA0" "fgh",
+        BreakCase{"NoBreakSpaceKeepsTheLabelWithItsWord",
+                  0x01,
+                  0,
+                  80,
+                  "abcde (b)\xA0"
+                  "fgh",
                   {{0, 5, 10, 0, 40}, {6, 7, 10, 0, 56}}},
-        BreakCase{"KeepsTheHyphen", 0x01, 0, 80, "abc-defghijk",
-                  {{0, 4, 10, 0, 32}, {4, 8, 10, 0, 64}}},
-        BreakCase{"CutsAWordWiderThanTheLine", 0x01, 0, 40, "abcdefghijkl",
+        BreakCase{
+            "KeepsTheHyphen", 0x01, 0, 80, "abc-defghijk", {{0, 4, 10, 0, 32}, {4, 8, 10, 0, 64}}},
+        BreakCase{"CutsAWordWiderThanTheLine",
+                  0x01,
+                  0,
+                  40,
+                  "abcdefghijkl",
                   {{0, 5, 10, 0, 40}, {5, 5, 10, 0, 40}, {10, 2, 10, 0, 16}}},
-        BreakCase{"NoBreakAfterALeadingHyphen", 0x01, 0, 40, "-abcdefgh",
+        BreakCase{"NoBreakAfterALeadingHyphen",
+                  0x01,
+                  0,
+                  40,
+                  "-abcdefgh",
                   {{0, 5, 10, 0, 40}, {5, 4, 10, 0, 32}}},
         BreakCase{"SkipsLeadingSpaces", 0x01, 0, 80, "  abc", {{2, 3, 10, 0, 24}}},
         BreakCase{"RightAligned", 0x21, 0, 80, "abc", {{0, 3, 66, 0, 24}}},
         BreakCase{"Centred", 0x41, 0, 80, "abc", {{0, 3, 38, 0, 24}}},
         BreakCase{"AlignmentBitsBothSetIsLeft", 0x61, 0, 80, "abc", {{0, 3, 10, 0, 24}}},
-        BreakCase{"LeftIndentNarrowsEveryLine", 0x01, 5, 80, "abcdefghijkl",
+        BreakCase{"LeftIndentNarrowsEveryLine",
+                  0x01,
+                  5,
+                  80,
+                  "abcdefghijkl",
                   {{0, 9, 15, 0, 72}, {9, 3, 15, 0, 24}}},
         BreakCase{"RightIndentIsARightMargin", 0x21, 5, 80, "abc", {{0, 3, 61, 0, 24}}},
         BreakCase{"CentredAfterTheIndent", 0x41, 6, 80, "abc", {{0, 3, 41, 0, 24}}},
-        BreakCase{"IndentNotNarrowerThanTheViewIsDropped", 0x01, 63, 40, "abc",
-                  {{0, 3, 10, 0, 24}}},
+        BreakCase{
+            "IndentNotNarrowerThanTheViewIsDropped", 0x01, 63, 40, "abc", {{0, 3, 10, 0, 24}}},
         // Not one character fits: each line still takes one.
-        BreakCase{"ViewNarrowerThanACharacter", 0x01, 0, 4, "abc",
+        BreakCase{"ViewNarrowerThanACharacter",
+                  0x01,
+                  0,
+                  4,
+                  "abc",
                   {{0, 1, 10, 0, 8}, {1, 1, 10, 0, 8}, {2, 1, 10, 0, 8}}},
         // Label code 1: a gutter of one maximum character width; the next
         // line hangs after it.
-        BreakCase{"LabelHangsTheFollowingLines", 0x01, 0x40, 80, "xy abcd efgh ijkl",
+        BreakCase{"LabelHangsTheFollowingLines",
+                  0x01,
+                  0x40,
+                  80,
+                  "xy abcd efgh ijkl",
                   {{0, 9, 18, 8, 72}, {13, 4, 18, 0, 32}}},
-        BreakCase{"LabelCodeTwoIsOneAndAHalfWidths", 0x01, 0x80, 80, "xy abc",
-                  {{0, 3, 22, 12, 24}}},
-        BreakCase{"LabelCodeThreeIsTwoWidths", 0x01, 0xC0, 80, "xy abc",
-                  {{0, 3, 26, 16, 24}}},
+        BreakCase{
+            "LabelCodeTwoIsOneAndAHalfWidths", 0x01, 0x80, 80, "xy abc", {{0, 3, 22, 12, 24}}},
+        BreakCase{"LabelCodeThreeIsTwoWidths", 0x01, 0xC0, 80, "xy abc", {{0, 3, 26, 16, 24}}},
         BreakCase{"LabelAfterTheIndent", 0x01, 0x44, 80, "xy abc", {{0, 3, 22, 8, 24}}},
         BreakCase{"LabelRightAligned", 0x21, 0x40, 80, "xy abc", {{0, 3, 58, 8, 24}}},
         BreakCase{"LabelAlone", 0x01, 0x40, 80, "xy", {{0, 0, 18, 8, 0}}},
         // Stored "ihg fed cba" reads "abc def ghi": the lines follow the
         // reading order, from the end of the stored text to its start.
-        BreakCase{"ReversedReadsInOrder", 0x11, 0, 40, "ihg fed cba",
+        BreakCase{"ReversedReadsInOrder",
+                  0x11,
+                  0,
+                  40,
+                  "ihg fed cba",
                   {{8, 3, 10, 0, 24}, {4, 3, 10, 0, 24}, {0, 3, 10, 0, 24}}},
         // Stored "dcba yx" reads "xy abcd": the main run is stored first,
         // the label after it; the gutter lies right of the run.
@@ -184,10 +220,7 @@ TEST_F(LayoutItemsTest, FirstLineOfTheTextIsNeverAContinuation) {
 TEST_F(LayoutItemsTest, EachStyleKeyHasItsFontAndARuleTakesTheCurrentHeight) {
   MakeView({0, 0, 200, 400});
   // Key 0x14 is the larger size: 16 x 5/4 = 20; key 0x12 the smaller: 12.
-  ASSERT_EQ(Layout({{0x01, 0, "ab"},
-                    {0x14, 0, "cd"},
-                    {0x07, 100, ""},
-                    {0x12, 0x40, "xy ef"}}),
+  ASSERT_EQ(Layout({{0x01, 0, "ab"}, {0x14, 0, "cd"}, {0x07, 100, ""}, {0x12, 0x40, "xy ef"}}),
             kViewDone);
   const std::vector<ViewLine> lines = Lines();
   ASSERT_EQ(lines.size(), 4u);

@@ -18,8 +18,8 @@ class PaintTest : public ViewTest {
   std::vector<DrawCall> Texts() const { return Calls(DrawKind::kTextInBox); }
 };
 
-void ExpectBox(const platform::Rect& box, std::int32_t left, std::int32_t top,
-               std::int32_t right, std::int32_t bottom) {
+void ExpectBox(const platform::Rect& box, std::int32_t left, std::int32_t top, std::int32_t right,
+               std::int32_t bottom) {
   EXPECT_EQ(box.left, left);
   EXPECT_EQ(box.top, top);
   EXPECT_EQ(box.right, right);
@@ -169,7 +169,13 @@ TEST_F(PaintTest, LabelsStandInTheirGutter) {
       // at the right edge of the gutter, right of the run.
       {"Reversed", 0x31, 0xC0, "dcba yx", "yx", {194, 20, 210, 36}, "dcba", {162, 20, 194, 36}},
       // A gutter of 8 holds one character of the label.
-      {"LabelCutToTheGutter", 0x01, 0x40, "xyz abc", "x", {10, 20, 18, 36}, "abc",
+      {"LabelCutToTheGutter",
+       0x01,
+       0x40,
+       "xyz abc",
+       "x",
+       {10, 20, 18, 36},
+       "abc",
        {18, 20, 42, 36}},
   };
   for (const auto& c : cases) {
@@ -181,8 +187,7 @@ TEST_F(PaintTest, LabelsStandInTheirGutter) {
     const std::vector<DrawCall> texts = Texts();
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(DrawnText(texts[0]), c.label);
-    ExpectBox(texts[0].box, c.labelBox.left, c.labelBox.top, c.labelBox.right,
-              c.labelBox.bottom);
+    ExpectBox(texts[0].box, c.labelBox.left, c.labelBox.top, c.labelBox.right, c.labelBox.bottom);
     EXPECT_EQ(DrawnText(texts[1]), c.run);
     ExpectBox(texts[1].box, c.runBox.left, c.runBox.top, c.runBox.right, c.runBox.bottom);
   }

@@ -51,14 +51,10 @@ TEST_F(RowsTest, ScrollToOffsetFindsTheFirstLineHoldingIt) {
     int result;
     std::uint16_t topRow;
   } cases[] = {
-      {"FirstByte", 400, 2, 1, 0},
-      {"BoundaryTakesTheEarlierLine", 16, 7, 1, 0},
-      {"SecondLine", 16, 8, 1, 1},
-      {"AfterTheBlankRow", 16, 13, 1, 3},
-      {"EndOfTheLastLine", 16, 15, 1, 3},
-      {"AtMostTheLastTopRow", 32, 13, 1, 2},
-      {"BetweenItems", 16, 11, 0, 9},
-      {"BeyondTheText", 16, 100, 0, 9},
+      {"FirstByte", 400, 2, 1, 0},        {"BoundaryTakesTheEarlierLine", 16, 7, 1, 0},
+      {"SecondLine", 16, 8, 1, 1},        {"AfterTheBlankRow", 16, 13, 1, 3},
+      {"EndOfTheLastLine", 16, 15, 1, 3}, {"AtMostTheLastTopRow", 32, 13, 1, 2},
+      {"BetweenItems", 16, 11, 0, 9},     {"BeyondTheText", 16, 100, 0, 9},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

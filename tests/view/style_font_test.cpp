@@ -23,7 +23,7 @@ TEST(StyleFontRuleTest, HeightAndWeightPerKey) {
       {16, 0x08, 16, 700}, {16, 0x1C, 20, 700}, {16, 0x11, 16, 400},
       {10, 0x02, 7, 400},   // 60 / 8, toward zero
       {10, 0x04, 12, 400},  // 50 / 4
-      {0, 0x01, 0, 400},    {0, 0x02, 14, 400}, {0, 0x04, 20, 400},
+      {0, 0x01, 0, 400},   {0, 0x02, 14, 400},  {0, 0x04, 20, 400},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "size " << c.size << " key " << int(c.key));
@@ -72,7 +72,7 @@ TEST_F(StyleFontTest, ColourBitSetsBlueOnlyForLargerBold) {
     std::uint32_t arg;
     platform::Colour colour;
   } cases[] = {
-      {0x10C, platform::kColourBlue}, {0x11C, platform::kColourBlue},
+      {0x10C, platform::kColourBlue},  {0x11C, platform::kColourBlue},
       {0x104, platform::kColourBlack}, {0x108, platform::kColourBlack},
       {0x101, platform::kColourBlack},
   };

@@ -28,8 +28,7 @@ TEST_F(TextPrimitivesTest, MeasureFitCountsTheLeadingBytesThatFit) {
     std::int32_t fitWidth;
   } cases[] = {
       {"abcdef", 100, 6, 6, 48}, {"abcdef", 20, 6, 2, 16}, {"abcdef", 0, 6, 0, 0},
-      {"abcdef", 100, 3, 3, 24},
-      {"ab", 100, 5, 2, 16},  // stops at the NUL
+      {"abcdef", 100, 3, 3, 24}, {"ab", 100, 5, 2, 16},  // stops at the NUL
       {"abcdef", 100, 0, 0, 0},
   };
   for (const auto& c : cases) {

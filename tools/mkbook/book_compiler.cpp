@@ -14,15 +14,13 @@ namespace velmora::mkbook {
 namespace {
 
 std::string OverLimit(std::size_t size) {
-  return " decompresses to " + std::to_string(size) +
-         " bytes, over the limit of " + std::to_string(book::kMaxDecompressedSize);
+  return " decompresses to " + std::to_string(size) + " bytes, over the limit of " +
+         std::to_string(book::kMaxDecompressedSize);
 }
 
 // Compresses `raw` and proves the record by decoding it.
-Result<CompiledRecord> CompileRecord(const std::vector<std::uint8_t>& raw,
-                                     std::uint16_t resourceId,
-                                     std::uint16_t firstNumber,
-                                     std::uint16_t lastNumber) {
+Result<CompiledRecord> CompileRecord(const std::vector<std::uint8_t>& raw, std::uint16_t resourceId,
+                                     std::uint16_t firstNumber, std::uint16_t lastNumber) {
   const std::string name = "record " + std::to_string(resourceId);
   std::vector<std::uint8_t> bytes = MakeBookRecord(raw, firstNumber, lastNumber);
   if (bytes.empty()) {
@@ -38,8 +36,7 @@ Result<CompiledRecord> CompileRecord(const std::vector<std::uint8_t>& raw,
 
 }  // namespace
 
-Result<BookContent> BuildBookContent(const BookSource& book,
-                                     std::string_view fileName) {
+Result<BookContent> BuildBookContent(const BookSource& book, std::string_view fileName) {
   const std::string file(fileName);
   if (Status count = CheckArticleCount(ArticleCountOf(book)); !count.ok()) {
     return Failure<BookContent>(file + ": " + count.error);
@@ -53,9 +50,9 @@ Result<BookContent> BuildBookContent(const BookSource& book,
       content.articles.push_back(BuildArticleStream(article));
       const std::size_t size = content.articles.back().size();
       if (size > book::kMaxDecompressedSize) {
-        return Failure<BookContent>(SourceMessage(
-            {fileName, article.line, 1},
-            "article " + std::to_string(content.articles.size()) + OverLimit(size)));
+        return Failure<BookContent>(
+            SourceMessage({fileName, article.line, 1},
+                          "article " + std::to_string(content.articles.size()) + OverLimit(size)));
       }
     }
   }
@@ -73,14 +70,13 @@ Result<CompiledBook> CompileBook(const BookContent& content) {
   CompiledBook compiled;
   compiled.articleCount = static_cast<std::uint16_t>(content.articles.size());
   for (std::uint16_t n = 1; n <= compiled.articleCount; ++n) {
-    Result<CompiledRecord> record =
-        CompileRecord(content.articles[n - 1u], static_cast<std::uint16_t>(n + book::kRecordIdBase), n, n);
+    Result<CompiledRecord> record = CompileRecord(
+        content.articles[n - 1u], static_cast<std::uint16_t>(n + book::kRecordIdBase), n, n);
     if (!record.ok()) return Failure<CompiledBook>(record.error);
     compiled.records.push_back(std::move(record.value));
   }
-  Result<CompiledRecord> index =
-      CompileRecord(content.index, book::kIndexResourceId, book::kIndexFirstNumber,
-                    book::kIndexLastNumber);
+  Result<CompiledRecord> index = CompileRecord(content.index, book::kIndexResourceId,
+                                               book::kIndexFirstNumber, book::kIndexLastNumber);
   if (!index.ok()) return Failure<CompiledBook>(index.error);
   compiled.records.push_back(std::move(index.value));
   return {std::move(compiled), {}};

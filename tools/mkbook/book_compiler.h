@@ -22,8 +22,7 @@ struct BookContent {
 // messages that name `fileName` and, where there is one, the line) a book
 // with no articles, more articles or index entries than the ids can number,
 // an article or an index over kMaxDecompressedSize bytes.
-Result<BookContent> BuildBookContent(const BookSource& book,
-                                     std::string_view fileName);
+Result<BookContent> BuildBookContent(const BookSource& book, std::string_view fileName);
 
 // Compresses every record of `content` into its resource bytes and decodes
 // each one again, which must give back exactly its content.

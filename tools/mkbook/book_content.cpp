@@ -5,8 +5,7 @@
 namespace velmora::mkbook {
 namespace {
 
-void AppendItem(std::vector<std::uint8_t>& stream, std::uint8_t style,
-                const LetterText& text) {
+void AppendItem(std::vector<std::uint8_t>& stream, std::uint8_t style, const LetterText& text) {
   const LetterText display = ToDisplayOrder(text);
   stream.push_back(style);
   stream.push_back(0);  // measure: no indent, no label
@@ -14,8 +13,8 @@ void AppendItem(std::vector<std::uint8_t>& stream, std::uint8_t style,
   stream.push_back(0);
 }
 
-void AppendEntry(std::vector<std::uint8_t>& index, std::uint16_t id,
-                 std::uint8_t style, std::uint8_t indent, const LetterText& text) {
+void AppendEntry(std::vector<std::uint8_t>& index, std::uint16_t id, std::uint8_t style,
+                 std::uint8_t indent, const LetterText& text) {
   const LetterText display = ToDisplayOrder(text);
   index.push_back(static_cast<std::uint8_t>(id & 0xFF));  // little-endian
   index.push_back(static_cast<std::uint8_t>(id >> 8));
@@ -54,15 +53,13 @@ std::vector<std::uint8_t> BuildIndexRecord(const BookSource& book) {
   std::uint16_t articleNumber = 0;
   for (const SourceSection& section : book.sections) {
     const auto number = static_cast<std::uint16_t>(HeadingNumberAt(position++));
-    AppendEntry(index,
-                static_cast<std::uint16_t>(book::kIdHeading | (number & book::kIdNumber)),
+    AppendEntry(index, static_cast<std::uint16_t>(book::kIdHeading | (number & book::kIdNumber)),
                 book::kSectionHeadingStyle, book::kSectionIndent, section.heading);
     for (const SourceArticle& article : section.articles) {
       ++position;
       ++articleNumber;
       AppendEntry(index,
-                  static_cast<std::uint16_t>(book::kIdArticle |
-                                             (articleNumber & book::kIdNumber)),
+                  static_cast<std::uint16_t>(book::kIdArticle | (articleNumber & book::kIdNumber)),
                   book::kArticleEntryStyle, book::kArticleIndent, article.entry);
     }
   }

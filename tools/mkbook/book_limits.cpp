@@ -24,12 +24,11 @@ Status CheckIndexIds(const BookSource& book, std::string_view fileName) {
     const int number = HeadingNumberAt(position);
     const SourcePlace place{fileName, section.line, 1};
     if (number <= 0 || static_cast<std::size_t>(number) <= articleCount) {
-      return {SourceMessage(
-          place, "too many index entries: this section heading is entry " +
-                     std::to_string(position) + " and would get the number " +
-                     std::to_string(number) +
-                     ", which must be greater than the article count " +
-                     std::to_string(articleCount))};
+      return {SourceMessage(place, "too many index entries: this section heading is entry " +
+                                       std::to_string(position) + " and would get the number " +
+                                       std::to_string(number) +
+                                       ", which must be greater than the article count " +
+                                       std::to_string(articleCount))};
     }
     position += 1 + section.articles.size();
   }

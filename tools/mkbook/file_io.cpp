@@ -18,8 +18,7 @@ Result<std::vector<std::uint8_t>> ReadFileBytes(const std::filesystem::path& pat
   return {std::move(bytes), {}};
 }
 
-Status WriteFileBytes(const std::filesystem::path& path,
-                      std::span<const std::uint8_t> bytes) {
+Status WriteFileBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   if (!file) return {path.string() + ": cannot open for writing"};
   file.write(reinterpret_cast<const char*>(bytes.data()),

@@ -14,7 +14,6 @@ namespace velmora::mkbook {
 Result<std::vector<std::uint8_t>> ReadFileBytes(const std::filesystem::path& path);
 
 // Replaces `path` with `bytes`; the message names the file on failure.
-Status WriteFileBytes(const std::filesystem::path& path,
-                      std::span<const std::uint8_t> bytes);
+Status WriteFileBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace velmora::mkbook

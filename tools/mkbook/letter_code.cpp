@@ -22,11 +22,16 @@ constexpr char32_t kNoBreakSpace = 0x00A0;
 // Mirrored pairs: a run shown reversed must keep its brackets facing in.
 std::uint8_t Mirrored(std::uint8_t b) {
   switch (b) {
-    case '(': return ')';
-    case ')': return '(';
-    case '[': return ']';
-    case ']': return '[';
-    default: return b;
+    case '(':
+      return ')';
+    case ')':
+      return '(';
+    case '[':
+      return ']';
+    case ']':
+      return '[';
+    default:
+      return b;
   }
 }
 
@@ -34,12 +39,10 @@ std::uint8_t Mirrored(std::uint8_t b) {
 
 std::optional<std::uint8_t> LetterCodeFor(char32_t c) {
   if (c >= kFirstHebrewLetter && c <= kLastHebrewLetter) {
-    return static_cast<std::uint8_t>(book::kLetterCodeFirst +
-                                     (c - kFirstHebrewLetter));
+    return static_cast<std::uint8_t>(book::kLetterCodeFirst + (c - kFirstHebrewLetter));
   }
   if (c == kNoBreakSpace) return static_cast<std::uint8_t>(kNoBreakSpace);
-  if (c < 0x80 && kBookPunctuation.find(static_cast<char>(c)) !=
-                      std::string_view::npos) {
+  if (c < 0x80 && kBookPunctuation.find(static_cast<char>(c)) != std::string_view::npos) {
     return static_cast<std::uint8_t>(c);
   }
   return std::nullopt;

@@ -68,9 +68,9 @@ Result<CompiledBook> CompileSourceFile(const std::string& file) {
   if (!source.ok()) return Failure<CompiledBook>(source.error);
   const Result<BookContent> content = BuildBookContent(source.value, file);
   if (!content.ok()) return Failure<CompiledBook>(content.error);
-  std::printf("mkbook: %s: %zu sections, %zu index entries, index %zu bytes\n",
-              file.c_str(), source.value.sections.size(),
-              IndexEntryCount(source.value), content.value.index.size());
+  std::printf("mkbook: %s: %zu sections, %zu index entries, index %zu bytes\n", file.c_str(),
+              source.value.sections.size(), IndexEntryCount(source.value),
+              content.value.index.size());
   return CompileBook(content.value);
 }
 
@@ -82,9 +82,8 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stderr);
     return kExitUsage;
   }
-  const Result<CompiledBook> book = options->source
-                                        ? CompileSourceFile(*options->source)
-                                        : ReadRecordsFolder(*options->records);
+  const Result<CompiledBook> book =
+      options->source ? CompileSourceFile(*options->source) : ReadRecordsFolder(*options->records);
   if (!book.ok()) {
     std::fprintf(stderr, "%s\n", book.error.c_str());
     return kExitFailure;

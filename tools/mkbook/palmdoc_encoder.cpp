@@ -30,8 +30,8 @@ struct MatchFinder {
 };
 
 std::uint32_t HashAt(std::span<const std::uint8_t> raw, std::size_t pos) {
-  const std::uint32_t key = (std::uint32_t{raw[pos]} << 16) |
-                            (std::uint32_t{raw[pos + 1]} << 8) | raw[pos + 2];
+  const std::uint32_t key =
+      (std::uint32_t{raw[pos]} << 16) | (std::uint32_t{raw[pos + 1]} << 8) | raw[pos + 2];
   return (key * kHashMultiplier) >> (32 - kHashBits);
 }
 
@@ -54,8 +54,7 @@ Match LongestMatch(const MatchFinder& finder, std::size_t pos) {
   // Plain pointers in the innermost loop: the build runs this unoptimised too.
   const std::uint8_t* const bytes = finder.raw.data();
   const std::int32_t* const prev = finder.prev.data();
-  const std::size_t limit =
-      std::min<std::size_t>(book::kMaxRefLength, finder.raw.size() - pos);
+  const std::size_t limit = std::min<std::size_t>(book::kMaxRefLength, finder.raw.size() - pos);
   std::int32_t candidate = finder.head[HashAt(finder.raw, pos)];
   for (int steps = 0; candidate != kNoPosition && steps < kMaxChainSteps;
        ++steps, candidate = prev[candidate]) {
@@ -64,8 +63,7 @@ Match LongestMatch(const MatchFinder& finder, std::size_t pos) {
     std::size_t length = 0;
     while (length < limit && bytes[from + length] == bytes[pos + length]) ++length;
     if (length > best.length) {
-      best = {static_cast<std::uint32_t>(length),
-              static_cast<std::uint32_t>(pos - from)};
+      best = {static_cast<std::uint32_t>(length), static_cast<std::uint32_t>(pos - from)};
       if (length == limit) break;
     }
   }
@@ -73,23 +71,19 @@ Match LongestMatch(const MatchFinder& finder, std::size_t pos) {
   return best;
 }
 
-bool NeedsRun(std::uint8_t b) {
-  return book::IsRunToken(b) || b >= book::kTokenRefFirst;
-}
+bool NeedsRun(std::uint8_t b) { return book::IsRunToken(b) || b >= book::kTokenRefFirst; }
 
 // Bytes that stand for themselves go out as plain literals; a byte that
 // would read as a token goes inside a literal run, which takes the bytes
 // after it along (they cost the same there, and a later such byte shares
 // the run).
-void FlushLiterals(std::vector<std::uint8_t>& literals,
-                   std::vector<std::uint8_t>& out) {
+void FlushLiterals(std::vector<std::uint8_t>& literals, std::vector<std::uint8_t>& out) {
   for (std::size_t k = 0; k < literals.size();) {
     if (!NeedsRun(literals[k])) {
       out.push_back(literals[k++]);
       continue;
     }
-    const std::size_t count =
-        std::min<std::size_t>(book::kTokenRunLast, literals.size() - k);
+    const std::size_t count = std::min<std::size_t>(book::kTokenRunLast, literals.size() - k);
     out.push_back(static_cast<std::uint8_t>(count));
     out.insert(out.end(), literals.begin() + static_cast<std::ptrdiff_t>(k),
                literals.begin() + static_cast<std::ptrdiff_t>(k + count));
@@ -105,8 +99,7 @@ void PutReference(const Match& match, std::vector<std::uint8_t>& out) {
 }
 
 bool StartsSpacePair(std::span<const std::uint8_t> raw, std::size_t pos) {
-  return raw[pos] == book::kSpace && pos + 1 < raw.size() &&
-         book::IsSpacePairSecond(raw[pos + 1]);
+  return raw[pos] == book::kSpace && pos + 1 < raw.size() && book::IsSpacePairSecond(raw[pos + 1]);
 }
 
 // What the parse does at one position.
@@ -128,8 +121,7 @@ constexpr std::uint32_t kReferenceCost = 2;
 // and every token's cost is fixed, so a walk from the end that picks the
 // cheapest step to an already solved position finds the smallest output.
 std::vector<Step> CheapestParse(std::span<const std::uint8_t> raw) {
-  MatchFinder finder{raw,
-                     std::vector<std::int32_t>(std::size_t{1} << kHashBits, kNoPosition),
+  MatchFinder finder{raw, std::vector<std::int32_t>(std::size_t{1} << kHashBits, kNoPosition),
                      std::vector<std::int32_t>(raw.size(), kNoPosition)};
   std::vector<Match> longest(raw.size());
   for (std::size_t pos = 0; pos < raw.size(); ++pos) {
@@ -142,13 +134,11 @@ std::vector<Step> CheapestParse(std::span<const std::uint8_t> raw) {
     Step best;
     std::uint32_t bestCost =
         (NeedsRun(raw[pos]) ? kEscapedLiteralCost : kLiteralCost) + cost[pos + 1];
-    if (StartsSpacePair(raw, pos) &&
-        kSpacePairCost + cost[pos + kSpacePairLength] < bestCost) {
+    if (StartsSpacePair(raw, pos) && kSpacePairCost + cost[pos + kSpacePairLength] < bestCost) {
       best = {kSpacePairLength, 0};
       bestCost = kSpacePairCost + cost[pos + kSpacePairLength];
     }
-    for (std::uint32_t length = book::kMinRefLength; length <= longest[pos].length;
-         ++length) {
+    for (std::uint32_t length = book::kMinRefLength; length <= longest[pos].length; ++length) {
       if (kReferenceCost + cost[pos + length] < bestCost) {
         best = {length, longest[pos].distance};
         bestCost = kReferenceCost + cost[pos + length];

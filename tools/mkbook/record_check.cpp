@@ -21,12 +21,10 @@ Result<Content> DecodeBookRecord(std::span<const std::uint8_t> record) {
       book::ReadRecordHeader(record.first<book::kRecordHeaderSize>()).payloadLength;
   const std::size_t actualPayload = record.size() - book::kRecordHeaderSize;
   if (payloadLength != actualPayload) {
-    return Failure<Content>("header gives a payload length of " +
-                            std::to_string(payloadLength) + " bytes but " +
-                            std::to_string(actualPayload) + " follow the header");
+    return Failure<Content>("header gives a payload length of " + std::to_string(payloadLength) +
+                            " bytes but " + std::to_string(actualPayload) + " follow the header");
   }
-  const std::span<const std::uint8_t> payload =
-      record.subspan(book::kRecordHeaderSize);
+  const std::span<const std::uint8_t> payload = record.subspan(book::kRecordHeaderSize);
   const book::BlockHeader block = book::ReadBlockHeader(payload.first<book::kBlockHeaderSize>());
   const std::uint32_t compressedSize = block.compressedSize;
   const std::uint32_t decompressedSize = block.decompressedSize;
@@ -37,13 +35,12 @@ Result<Content> DecodeBookRecord(std::span<const std::uint8_t> record) {
                             " runs past the end of the payload");
   }
   Content content(decompressedSize);
-  const book::DecodeResult decoded = book::DecodePalmDoc(
-      payload.subspan(book::kBlockHeaderSize, compressedSize), content);
+  const book::DecodeResult decoded =
+      book::DecodePalmDoc(payload.subspan(book::kBlockHeaderSize, compressedSize), content);
   if (!decoded.filled) {
-    return Failure<Content>(
-        "compressed bytes do not decompress to the " +
-        std::to_string(decompressedSize) + " bytes the block header gives (" +
-        std::to_string(decoded.written) + " written, stream broken or ended)");
+    return Failure<Content>("compressed bytes do not decompress to the " +
+                            std::to_string(decompressedSize) + " bytes the block header gives (" +
+                            std::to_string(decoded.written) + " written, stream broken or ended)");
   }
   if (decoded.consumed != compressedSize) {
     return Failure<Content>(std::to_string(compressedSize - decoded.consumed) +

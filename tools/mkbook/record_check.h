@@ -15,7 +15,6 @@ namespace velmora::mkbook {
 // payload; and those bytes fill exactly the decompressed size with none left
 // over. The message on failure says which check failed (without naming the
 // record: the caller knows it).
-Result<std::vector<std::uint8_t>> DecodeBookRecord(
-    std::span<const std::uint8_t> record);
+Result<std::vector<std::uint8_t>> DecodeBookRecord(std::span<const std::uint8_t> record);
 
 }  // namespace velmora::mkbook

@@ -12,7 +12,6 @@ namespace velmora::mkbook {
 // `raw` is not 1..65535 bytes or its compressed form (which grows for bytes
 // that must escape as literal runs) does not fit the 16-bit payload length.
 std::vector<std::uint8_t> MakeBookRecord(std::span<const std::uint8_t> raw,
-                                         std::uint16_t firstNumber,
-                                         std::uint16_t lastNumber);
+                                         std::uint16_t firstNumber, std::uint16_t lastNumber);
 
 }  // namespace velmora::mkbook

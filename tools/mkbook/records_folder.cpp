@@ -50,14 +50,12 @@ Result<std::map<std::uint32_t, fs::path>> ListRecordFiles(const fs::path& folder
     if (path.extension() != kRecordExtension || !it->is_regular_file(error)) continue;
     const std::optional<std::uint32_t> id = ParseResourceId(path.stem().string());
     if (!id) {
-      return Failure<Files>(path.string() +
-                            ": not named after a resource id (like 1001.rec)");
+      return Failure<Files>(path.string() + ": not named after a resource id (like 1001.rec)");
     }
     if (!IsBookId(*id)) {
       return Failure<Files>(path.string() + ": resource id " + std::to_string(*id) +
-                            " is neither an article record (" +
-                            std::to_string(kFirstArticleId) + " to " +
-                            std::to_string(kLastArticleId) + ") nor the index (" +
+                            " is neither an article record (" + std::to_string(kFirstArticleId) +
+                            " to " + std::to_string(kLastArticleId) + ") nor the index (" +
                             std::to_string(book::kIndexResourceId) + ")");
     }
     files.emplace(*id, path);
@@ -85,8 +83,7 @@ Result<CompiledBook> ReadRecordsFolder(const fs::path& folder) {
   if (!files.ok()) return Failure<CompiledBook>(files.error);
   const auto index = files.value.find(book::kIndexResourceId);
   if (index == files.value.end()) {
-    return Failure<CompiledBook>(folder.string() + ": " +
-                                 std::to_string(book::kIndexResourceId) +
+    return Failure<CompiledBook>(folder.string() + ": " + std::to_string(book::kIndexResourceId) +
                                  ".rec, the index record, is missing");
   }
   const std::size_t articleCount = files.value.size() - 1;
@@ -100,8 +97,8 @@ Result<CompiledBook> ReadRecordsFolder(const fs::path& folder) {
     if (file == files.value.end()) {
       return Failure<CompiledBook>(folder.string() + ": " + std::to_string(id) +
                                    ".rec is missing: article records must run "
-                                   "from " + std::to_string(kFirstArticleId) +
-                                   ".rec without a gap");
+                                   "from " +
+                                   std::to_string(kFirstArticleId) + ".rec without a gap");
     }
     Result<CompiledRecord> record = ReadRecord(file->second, id);
     if (!record.ok()) return Failure<CompiledBook>(record.error);

@@ -22,11 +22,11 @@ constexpr std::string_view kSubheading = "@subheading";
 
 // How far the article in progress has got.
 enum class Stage {
-  kNoArticle,       // before the first article of a section
-  kAfterArticle,    // @article seen, @heading due
-  kAfterHeading,    // @subheading or a paragraph may follow
-  kAfterSubheading, // a paragraph is due
-  kInBody,          // paragraphs
+  kNoArticle,        // before the first article of a section
+  kAfterArticle,     // @article seen, @heading due
+  kAfterHeading,     // @subheading or a paragraph may follow
+  kAfterSubheading,  // a paragraph is due
+  kInBody,           // paragraphs
 };
 
 struct ParserState {
@@ -36,8 +36,7 @@ struct ParserState {
   bool titleSeen = false;
 };
 
-Status Fail(const ParserState& state, int line, int column,
-            std::string_view message) {
+Status Fail(const ParserState& state, int line, int column, std::string_view message) {
   return {SourceMessage({state.file, line, column}, message)};
 }
 
@@ -63,16 +62,14 @@ Status FinishArticle(ParserState& state) {
 // A section must hold at least one article; reported at its @section line.
 Status FinishSection(const ParserState& state) {
   if (!state.book.sections.empty() && state.book.sections.back().articles.empty()) {
-    return Fail(state, state.book.sections.back().line, 1,
-                "section has no articles");
+    return Fail(state, state.book.sections.back().line, 1, "section has no articles");
   }
   return {};
 }
 
 Status ParseMetadata(ParserState& state, std::string_view name, int line) {
   if (!state.book.sections.empty()) {
-    return Fail(state, line, 1,
-                std::string(name) + " must come before the first @section");
+    return Fail(state, line, 1, std::string(name) + " must come before the first @section");
   }
   if (name == kTitle) {
     if (state.titleSeen) return Fail(state, line, 1, "@title given twice");
@@ -145,25 +142,22 @@ Status ParseDirective(ParserState& state, std::string_view line, int lineNumber)
   if (name == kHeading) handler = ParseHeading;
   if (name == kSubheading) handler = ParseSubheading;
   if (handler == nullptr) {
-    return Fail(state, lineNumber, 1,
-                "unknown directive '" + std::string(name) + "'");
+    return Fail(state, lineNumber, 1, "unknown directive '" + std::string(name) + "'");
   }
   // Directive names are ASCII: the text starts one column after the space.
   const int textColumn = static_cast<int>(name.size()) + 2;
   if (name.size() + 1 >= line.size()) {
-    return Fail(state, lineNumber, textColumn - 1,
-                std::string(name) + " needs a text");
+    return Fail(state, lineNumber, textColumn - 1, std::string(name) + " needs a text");
   }
-  Result<LetterText> text = ConvertSourceText(
-      line.substr(name.size() + 1), {state.file, lineNumber, textColumn});
+  Result<LetterText> text =
+      ConvertSourceText(line.substr(name.size() + 1), {state.file, lineNumber, textColumn});
   if (!text.ok()) return {std::move(text.error)};
   return handler(state, std::move(text.value), lineNumber);
 }
 
 }  // namespace
 
-Result<BookSource> ParseBookSource(std::string_view text,
-                                   std::string_view fileName) {
+Result<BookSource> ParseBookSource(std::string_view text, std::string_view fileName) {
   ParserState state;
   state.file = fileName;
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
@@ -175,9 +169,8 @@ Result<BookSource> ParseBookSource(std::string_view text,
     ++lineNumber;
     if (line.ends_with(kCarriageReturn)) line.remove_suffix(1);
     if (line.empty()) continue;
-    const Status status = line.front() == kDirectiveMark
-                              ? ParseDirective(state, line, lineNumber)
-                              : ParseParagraph(state, line, lineNumber);
+    const Status status = line.front() == kDirectiveMark ? ParseDirective(state, line, lineNumber)
+                                                         : ParseParagraph(state, line, lineNumber);
     if (!status.ok()) return Failure<BookSource>(status.error);
   }
   if (Status done = FinishArticle(state); !done.ok()) {

@@ -13,7 +13,6 @@ namespace velmora::mkbook {
 // "FILE:LINE:COLUMN: ..." with `fileName` as FILE and names the character or
 // the directive at fault. A source without any section parses to an empty
 // book; refusing it is left to the size and id checks.
-Result<BookSource> ParseBookSource(std::string_view text,
-                                   std::string_view fileName);
+Result<BookSource> ParseBookSource(std::string_view text, std::string_view fileName);
 
 }  // namespace velmora::mkbook

@@ -13,8 +13,7 @@ namespace {
 // quoted in a message: C0 and C1 controls and the invisible format marks.
 bool IsInvisible(char32_t c) {
   return c < 0x20 || (c >= 0x7F && c <= 0x9F) || (c >= 0x200B && c <= 0x200F) ||
-         (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) ||
-         c == 0xFEFF;
+         (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
 }
 
 // "U+05D0 'א'", or just "U+0009" for a character that does not show.
@@ -40,14 +39,12 @@ std::string NameByte(unsigned char b) {
 
 std::string SourceMessage(const SourcePlace& place, std::string_view message) {
   std::string text(place.file);
-  text += ':' + std::to_string(place.line) + ':' + std::to_string(place.column) +
-          ": ";
+  text += ':' + std::to_string(place.line) + ':' + std::to_string(place.column) + ": ";
   text += message;
   return text;
 }
 
-Result<LetterText> ConvertSourceText(std::string_view text,
-                                     const SourcePlace& start) {
+Result<LetterText> ConvertSourceText(std::string_view text, const SourcePlace& start) {
   SourcePlace place = start;
   if (text.empty()) return Failure<LetterText>(SourceMessage(place, "empty text"));
   LetterText letters;
@@ -57,14 +54,13 @@ Result<LetterText> ConvertSourceText(std::string_view text,
     const std::optional<char32_t> c = platform::DecodeUtf8(text, &pos);
     if (!c) {
       return Failure<LetterText>(SourceMessage(
-          place, "invalid UTF-8 byte " +
-                     NameByte(static_cast<unsigned char>(text[begin]))));
+          place, "invalid UTF-8 byte " + NameByte(static_cast<unsigned char>(text[begin]))));
     }
     const std::optional<std::uint8_t> code = LetterCodeFor(*c);
     if (!code) {
-      return Failure<LetterText>(SourceMessage(
-          place, "character " + NameCharacter(*c, text.substr(begin, pos - begin)) +
-                     " is not allowed in book text"));
+      return Failure<LetterText>(
+          SourceMessage(place, "character " + NameCharacter(*c, text.substr(begin, pos - begin)) +
+                                   " is not allowed in book text"));
     }
     if (*code == ' ') {
       if (letters.empty()) {

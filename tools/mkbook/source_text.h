@@ -26,7 +26,6 @@ std::string SourceMessage(const SourcePlace& place, std::string_view message);
 // place, on invalid UTF-8, on a character that book text may not hold (as
 // U+XXXX and the character), on an empty text, and on a text that begins or
 // ends with a space.
-Result<LetterText> ConvertSourceText(std::string_view text,
-                                     const SourcePlace& start);
+Result<LetterText> ConvertSourceText(std::string_view text, const SourcePlace& start);
 
 }  // namespace velmora::mkbook

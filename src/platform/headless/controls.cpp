@@ -91,7 +91,8 @@ int ListBoxAddString(WindowHandle control, std::u16string_view text) {
   auto& items = control->items;
   const int count = static_cast<int>(items.size());
   const int index = (control->style & kListSorted) != 0
-                        ? rules::SortedPlace(count, [&](int i) { return items[i]; }, text)
+                        ? rules::SortedPlace(
+                              count, [&](int i) { return items[i]; }, text)
                         : count;
   items.insert(items.begin() + index, std::u16string(text));
   // The selection stays on its item.

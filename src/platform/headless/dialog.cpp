@@ -5,8 +5,8 @@
 #include <deque>
 #include <map>
 
-#include "platform/dialog.h"
 #include "platform/common/control_rules.h"
+#include "platform/dialog.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/internal.h"
 #include "platform/headless/window_objects.h"
@@ -25,8 +25,8 @@ Rect ToPixels(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t h
           (y + height) * kDialogUnitY};
 }
 
-Window* MakeDialog(const DialogTemplate& dialogTemplate, std::uint16_t templateId,
-                   Window* owner, DialogProc procedure) {
+Window* MakeDialog(const DialogTemplate& dialogTemplate, std::uint16_t templateId, Window* owner,
+                   DialogProc procedure) {
   const Rect ownerPlace = headless::IsLive(owner) ? GetWindowRect(owner) : Rect{};
   const Rect size = ToPixels(0, 0, dialogTemplate.width, dialogTemplate.height);
   Window* dialog = headless::NewWindow(
@@ -97,8 +97,8 @@ void CheckInGroup(const Window& dialog, const Window* clicked) {
 
 }  // namespace
 
-std::intptr_t DialogBoxParam(std::uint16_t templateId, WindowHandle owner,
-                             DialogProc procedure, LParam parameter) {
+std::intptr_t DialogBoxParam(std::uint16_t templateId, WindowHandle owner, DialogProc procedure,
+                             LParam parameter) {
   const DialogTemplate* dialogTemplate = headless::FindDialog(templateId);
   if (dialogTemplate == nullptr || procedure == nullptr) {
     runs.push_back({templateId, owner, parameter, -1, nullptr});
@@ -183,8 +183,8 @@ bool ClickControl(WindowHandle dialog, std::uint16_t id) {
 
 bool SelectListItem(WindowHandle dialog, std::uint16_t id, int index) {
   Window* control = RunningControl(dialog, id);
-  if (control == nullptr || control->controlKind != ControlKind::kListBox ||
-      index < kNoSelection || index >= static_cast<int>(control->items.size())) {
+  if (control == nullptr || control->controlKind != ControlKind::kListBox || index < kNoSelection ||
+      index >= static_cast<int>(control->items.size())) {
     return false;
   }
   control->selection = index;

@@ -48,8 +48,8 @@ void MoveWindow(WindowHandle window, std::int32_t x, std::int32_t y, std::int32_
   if (repaint) InvalidateRect(window, nullptr, true);
 }
 
-void SetWindowPosition(WindowHandle window, std::int32_t x, std::int32_t y,
-                       std::int32_t width, std::int32_t height, std::uint32_t flags) {
+void SetWindowPosition(WindowHandle window, std::int32_t x, std::int32_t y, std::int32_t width,
+                       std::int32_t height, std::uint32_t flags) {
   if (!headless::IsLive(window)) return;
   if ((flags & SWP_NOMOVE) != 0) {
     x = window->place.left;
@@ -163,9 +163,7 @@ WindowHandle FocusedWindow() { return IsLive(focused) ? focused : nullptr; }
 
 void SetSystemMetric(int index, std::int32_t value) { metrics[index] = value; }
 
-void HoldKeys(std::initializer_list<std::uint32_t> virtualKeys) {
-  held_keys = virtualKeys;
-}
+void HoldKeys(std::initializer_list<std::uint32_t> virtualKeys) { held_keys = virtualKeys; }
 
 void ResetGeometry() {
   metrics = start_metrics();

@@ -151,10 +151,10 @@ enum class WindowKind {
 // A copy of what a window is, for assertions.
 struct WindowInfo {
   WindowKind kind = WindowKind::kTest;
-  bool live = false;              // not destroyed
-  std::u16string className;       // top-level windows
-  std::u16string text;            // title, dialog caption or control text
-  std::uint32_t style = 0;        // window, dialog or control style
+  bool live = false;         // not destroyed
+  std::u16string className;  // top-level windows
+  std::u16string text;       // title, dialog caption or control text
+  std::uint32_t style = 0;   // window, dialog or control style
   std::uint32_t exStyle = 0;
   std::uint16_t id = 0;           // dialog template, control id or bar id
   WindowHandle parent = nullptr;  // a dialog's owner, a control's dialog, a bar's
@@ -297,15 +297,15 @@ void FailMenuBarCreation(bool fail);
 struct BarRecord {
   WindowKind kind = WindowKind::kCommandBar;
   WindowHandle parent = nullptr;
-  std::uint16_t id = 0;       // command bar: its id; menu bar: its resource
-  std::uint16_t menuId = 0;   // the menu inserted or the menu bar's menu; 0: none
+  std::uint16_t id = 0;      // command bar: its id; menu bar: its resource
+  std::uint16_t menuId = 0;  // the menu inserted or the menu bar's menu; 0: none
   std::vector<std::u16string> toolTips;
   std::uint16_t bitmapId = 0;
   int bitmapCount = 0;
   int imageSize = 0;
   std::vector<ToolButton> buttons;  // in order, over every BarAddButtons
   bool closeButton = false;
-  bool shown = false;               // the last BarShow
+  bool shown = false;  // the last BarShow
   int showCalls = 0;
 };
 // nullptr for a window that is no bar. Valid until ResetAll.
@@ -325,8 +325,7 @@ std::optional<std::uint16_t> ActiveAcceleratorTable();
 // Offers a key to the active accelerator table: when an entry has exactly
 // `modifiers` (kAccelControl, kAccelAlt) and `virtualKey`, sends `window`
 // WM_COMMAND with its command (notification 1, lParam 0) and returns true.
-bool TranslateAccelerator(WindowHandle window, std::uint8_t modifiers,
-                          std::uint32_t virtualKey);
+bool TranslateAccelerator(WindowHandle window, std::uint8_t modifiers, std::uint32_t virtualKey);
 
 // --- User-interface resources -------------------------------------------------
 // Test-made templates that take the place of the program's own with the same
@@ -339,14 +338,14 @@ void InstallAcceleratorTable(std::uint16_t id, std::span<const Accelerator> tabl
 
 // --- Shell ------------------------------------------------------------------
 enum class ShellCallKind {
-  kFullScreen,     // ShellFullScreen: window, flags
-  kFindTaskbar,    // FindTaskbarWindow
-  kShowTaskbar,    // ShowWindow on the taskbar: window = taskbar, flags = command
-  kInitDialog,     // ShellInitDialog: window = dialog, flags
-  kSettingChange,  // ShellHandleSettingChange: window, wParam, lParam
-  kOpenWebAddress, // OpenWebAddress: window = owner, address
-  kSipPreference,  // ShellSipPreference: window, flags = preference
-  kShowInputPanel  // ShowInputPanel: flags
+  kFullScreen,      // ShellFullScreen: window, flags
+  kFindTaskbar,     // FindTaskbarWindow
+  kShowTaskbar,     // ShowWindow on the taskbar: window = taskbar, flags = command
+  kInitDialog,      // ShellInitDialog: window = dialog, flags
+  kSettingChange,   // ShellHandleSettingChange: window, wParam, lParam
+  kOpenWebAddress,  // OpenWebAddress: window = owner, address
+  kSipPreference,   // ShellSipPreference: window, flags = preference
+  kShowInputPanel   // ShowInputPanel: flags
 };
 struct ShellCall {
   ShellCallKind kind;
@@ -372,8 +371,7 @@ void SetPlatformVersion(PlatformVersion version);
 // PostQuitMessage has been called, and returns the quit code. It returns at
 // once when quit was posted before. When the queue runs dry without quit it
 // returns -1 and records that it starved.
-void QueueMessage(WindowHandle window, std::uint32_t message, WParam wParam,
-                  LParam lParam);
+void QueueMessage(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam);
 std::size_t QueuedMessages();
 bool MessageLoopStarved();
 

@@ -1,8 +1,8 @@
 // The single-instance service, simulated: a running copy exists only when a
 // test says so, and every call is recorded.
+#include "platform/instance.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/internal.h"
-#include "platform/instance.h"
 
 namespace velmora::platform {
 

@@ -95,9 +95,7 @@ bool CommandBarInsertMenubar(WindowHandle bar, std::uint16_t menuId) {
   return true;
 }
 
-MenuHandle CommandBarGetMenu(WindowHandle bar) {
-  return IsBar(bar) ? bar->menu.get() : nullptr;
-}
+MenuHandle CommandBarGetMenu(WindowHandle bar) { return IsBar(bar) ? bar->menu.get() : nullptr; }
 
 WindowHandle CreateMenuBar(WindowHandle parent, std::uint16_t menuBarId) {
   if (!headless::IsLive(parent) || fail_menu_bar) return nullptr;
@@ -171,9 +169,7 @@ void SetBarHeight(std::int32_t height) { bar_height = height; }
 
 void FailMenuBarCreation(bool fail) { fail_menu_bar = fail; }
 
-const BarRecord* BarOf(WindowHandle bar) {
-  return IsKnown(bar) ? bar->bar.get() : nullptr;
-}
+const BarRecord* BarOf(WindowHandle bar) { return IsKnown(bar) ? bar->bar.get() : nullptr; }
 
 std::vector<WindowHandle> Bars() {
   std::vector<WindowHandle> bars = WindowsOfKind(WindowKind::kCommandBar, false);
@@ -194,8 +190,7 @@ const std::vector<std::uint16_t>& AcceleratorLoads() { return accelerator_loads;
 
 std::optional<std::uint16_t> ActiveAcceleratorTable() { return active_table; }
 
-bool TranslateAccelerator(WindowHandle window, std::uint8_t modifiers,
-                          std::uint32_t virtualKey) {
+bool TranslateAccelerator(WindowHandle window, std::uint8_t modifiers, std::uint32_t virtualKey) {
   if (!active_table) return false;
   const Accelerator* entry =
       rules::FindAccelerator(FindAccelerators(*active_table), virtualKey, modifiers);

@@ -13,11 +13,10 @@ std::deque<int> answers;
 
 }  // namespace
 
-int ShowMessageBox(WindowHandle owner, std::u16string_view text,
-                   std::u16string_view caption, std::uint32_t style) {
+int ShowMessageBox(WindowHandle owner, std::u16string_view text, std::u16string_view caption,
+                   std::uint32_t style) {
   calls.push_back({owner, std::u16string(text),
-                   std::u16string(caption.empty() ? kDefaultCaption : caption),
-                   style});
+                   std::u16string(caption.empty() ? kDefaultCaption : caption), style});
   if (answers.empty()) return rules::FirstButton(style);
   int answer = answers.front();
   answers.pop_front();

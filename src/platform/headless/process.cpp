@@ -1,5 +1,5 @@
-#include "platform/headless/headless.h"
 #include "platform/process.h"
+#include "platform/headless/headless.h"
 
 namespace velmora::platform {
 namespace {

@@ -3,9 +3,7 @@
 
 namespace velmora::platform::headless {
 
-void InstallResources(std::span<const ResourceEntry> entries) {
-  SetResourceOverride(entries);
-}
+void InstallResources(std::span<const ResourceEntry> entries) { SetResourceOverride(entries); }
 
 void RestoreResources() { SetResourceOverride(std::nullopt); }
 

@@ -1,9 +1,9 @@
 // The shell, recorded: every call in order, a taskbar window only when a test
 // simulates one, and a settable platform version.
+#include "platform/shell.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/internal.h"
 #include "platform/headless/window_objects.h"
-#include "platform/shell.h"
 #include "platform/window.h"
 
 namespace velmora::platform {

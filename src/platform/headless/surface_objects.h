@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/headless/headless.h"
 #include "platform/common/drawing_state.h"
+#include "platform/headless/headless.h"
 #include "platform/surface.h"
 
 namespace velmora::platform {

@@ -29,9 +29,8 @@ const headless::ClassRecord* FindClass(std::u16string_view name) {
 Rect PlaceFor(const WindowCreation& creation, std::int32_t scrollBarWidth) {
   const std::int32_t x = creation.x == CW_USEDEFAULT ? default_x : creation.x;
   const std::int32_t y = creation.y == CW_USEDEFAULT ? default_y : creation.y;
-  const std::int32_t width = creation.width == CW_USEDEFAULT
-                                 ? default_client.width + scrollBarWidth
-                                 : creation.width;
+  const std::int32_t width =
+      creation.width == CW_USEDEFAULT ? default_client.width + scrollBarWidth : creation.width;
   const std::int32_t height =
       creation.height == CW_USEDEFAULT ? default_client.height : creation.height;
   return {x, y, x + width, y + height};
@@ -43,8 +42,8 @@ bool RegisterWindowClass(const WindowClass& windowClass) {
   if (windowClass.procedure == nullptr || FindClass(windowClass.name) != nullptr) {
     return false;
   }
-  classes.push_back({std::u16string(windowClass.name), windowClass.procedure,
-                     windowClass.style, windowClass.iconId});
+  classes.push_back({std::u16string(windowClass.name), windowClass.procedure, windowClass.style,
+                     windowClass.iconId});
   return true;
 }
 
@@ -86,8 +85,7 @@ LResult DefWindowProc(WindowHandle window, std::uint32_t message, WParam, LParam
   return 0;
 }
 
-LResult SendMessage(WindowHandle window, std::uint32_t message, WParam wParam,
-                    LParam lParam) {
+LResult SendMessage(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) {
   return headless::Deliver(window, message, wParam, lParam);
 }
 

@@ -93,14 +93,12 @@ std::optional<ScrollBarState> ScrollBarOf(WindowHandle window) {
   return IsKnown(window) ? window->scrollBar : std::nullopt;
 }
 
-long ScrollBarSets(WindowHandle window) {
-  return IsKnown(window) ? window->scrollBarSets : 0;
-}
+long ScrollBarSets(WindowHandle window) { return IsKnown(window) ? window->scrollBarSets : 0; }
 
 std::optional<WindowInfo> DescribeWindow(WindowHandle window) {
   if (!IsKnown(window)) return std::nullopt;
-  return WindowInfo{window->kind,  window->live, window->className, window->text,
-                    window->style, window->exStyle, window->id,     window->parent,
+  return WindowInfo{window->kind,  window->live,    window->className, window->text,
+                    window->style, window->exStyle, window->id,        window->parent,
                     window->place, window->visible};
 }
 
@@ -117,9 +115,7 @@ std::vector<Window*> WindowsOfKind(WindowKind kind, bool liveOnly) {
   return found;
 }
 
-std::vector<WindowHandle> TopLevelWindows() {
-  return WindowsOfKind(WindowKind::kTopLevel, true);
-}
+std::vector<WindowHandle> TopLevelWindows() { return WindowsOfKind(WindowKind::kTopLevel, true); }
 
 void ResetWindows() {
   std::vector<const Window*> doomed;

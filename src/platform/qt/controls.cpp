@@ -24,8 +24,7 @@ constexpr QChar kPopDirectionalFormatting(0x202C);
 constexpr QChar kMnemonicMark(u'&');
 
 bool IsControl(const Window* control, ControlKind kind) {
-  return IsLive(control) && control->kind == WindowKind::kControl &&
-         control->control->kind == kind;
+  return IsLive(control) && control->kind == WindowKind::kControl && control->control->kind == kind;
 }
 
 QListWidget* ListOf(WindowHandle control) {
@@ -196,7 +195,8 @@ EditSelection GetEditSelection(WindowHandle control) {
   // The marks themselves may be inside a selection of the reader's.
   const int length = ProgramLength(edit);
   auto inText = [length](int boxPosition) { return std::clamp(boxPosition - 1, 0, length); };
-  if (edit->hasSelectedText()) return {inText(edit->selectionStart()), inText(edit->selectionEnd())};
+  if (edit->hasSelectedText())
+    return {inText(edit->selectionStart()), inText(edit->selectionEnd())};
   const int caret = inText(edit->cursorPosition());
   return {caret, caret};
 }

@@ -45,9 +45,7 @@ class DialogWidget : public QDialog {
  public:
   explicit DialogWidget(Window* window) : window_(window) {}
 
-  void Command(std::uint16_t id) {
-    Deliver(window_, WM_COMMAND, MakeWParam(id, BN_CLICKED), 0);
-  }
+  void Command(std::uint16_t id) { Deliver(window_, WM_COMMAND, MakeWParam(id, BN_CLICKED), 0); }
 
  protected:
   bool event(QEvent* event) override {
@@ -295,9 +293,8 @@ void EnsureOkRow(Window* dialog) {
   auto* row = new QDialogButtonBox(QDialogButtonBox::Ok, widget);
   const int margin = widget->style()->pixelMetric(QStyle::PM_LayoutBottomMargin);
   row->setContentsMargins(margin, 0, margin, margin);
-  QObject::connect(row, &QDialogButtonBox::accepted, row, [widget] {
-    static_cast<DialogWidget*>(widget)->Command(IDOK);
-  });
+  QObject::connect(row, &QDialogButtonBox::accepted, row,
+                   [widget] { static_cast<DialogWidget*>(widget)->Command(IDOK); });
   state.okRow = row;
   row->show();
   // The row comes below the client area, which keeps its size.

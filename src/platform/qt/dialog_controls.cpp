@@ -7,12 +7,10 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QLabel>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -117,9 +115,8 @@ class DialogTypedEdit : public QLineEdit {
     for (QAction* action : menu->actions()) {
       if (action->objectName() != QStringLiteral("edit-paste")) continue;
       action->disconnect();
-      QObject::connect(action, &QAction::triggered, this, [this] {
-        Type(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
-      });
+      QObject::connect(action, &QAction::triggered, this,
+                       [this] { Type(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
     }
     menu->exec(event->globalPos());
     delete menu;
@@ -313,8 +310,8 @@ void BuildControls(Window* dialog) {
     state.group = groups[i];
     QWidget* widget = MakeWidget(control, item, dialog->client);
     control->widget = widget;
-    const Rect place = MapDialogRect(dialog, {item.x, item.y, item.x + item.width,
-                                              item.y + item.height});
+    const Rect place =
+        MapDialogRect(dialog, {item.x, item.y, item.x + item.width, item.y + item.height});
     widget->setGeometry(place.left, place.top, place.right - place.left, place.bottom - place.top);
     // A picture takes the size of its bitmap.
     if (item.kind == ControlKind::kStaticBitmap) widget->adjustSize();

@@ -16,7 +16,8 @@ void EnumerateFontFamilies(Surface*, FontFamilyVisitor visit, void* context) {
   const QStringList families = QFontDatabase::families();
   for (const QString& name : families) {
     FontFamily family;
-    if (name.size() >= std::ssize(family.faceName) || QFontDatabase::isPrivateFamily(name)) continue;
+    if (name.size() >= std::ssize(family.faceName) || QFontDatabase::isPrivateFamily(name))
+      continue;
     name.toStdU16String().copy(family.faceName, std::size(family.faceName) - 1);
     if (QFontDatabase::writingSystems(name).contains(QFontDatabase::Hebrew)) {
       family.characterSet = kHebrewCharset;

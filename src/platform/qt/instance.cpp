@@ -125,8 +125,8 @@ class RunningCopyServer : public QObject {
       bool number = false;
       const uint command = request.mid(sizeof kAskCommand - 1).toUInt(&number);
       if (number && command <= 0xFFFF && IsLive(mainWindow_)) {
-        Deliver(mainWindow_, WM_COMMAND, MakeWParam(static_cast<std::uint16_t>(command), kFromOutside),
-                0);
+        Deliver(mainWindow_, WM_COMMAND,
+                MakeWParam(static_cast<std::uint16_t>(command), kFromOutside), 0);
       }
       return kAnswerDone;
     }

@@ -63,9 +63,10 @@ QString RunningCopyAddress(std::u16string_view className, std::u16string_view ti
   const QByteArray names = (ToQString(className) + separator + ToQString(title) + separator +
                             DisplayName() + separator + SettingsFileName())
                                .toUtf8();
-  QString name = QString::fromLatin1(kPrefix) +
-                 QString::fromLatin1(
-                     QCryptographicHash::hash(names, QCryptographicHash::Sha256).toHex().left(kDigestDigits));
+  QString name =
+      QString::fromLatin1(kPrefix) +
+      QString::fromLatin1(
+          QCryptographicHash::hash(names, QCryptographicHash::Sha256).toHex().left(kDigestDigits));
   QString directory = qEnvironmentVariable(kRuntimeDirectoryVariable);
   if (directory.isEmpty() || !QFileInfo(directory).isDir()) {
     directory = QDir::tempPath();

@@ -149,7 +149,8 @@ MenuHandle CommandBarGetMenu(WindowHandle bar) {
 
 WindowHandle CreateMenuBar(WindowHandle parent, std::uint16_t menuBarId) {
   const MenuBarTemplate* menuBar = platform::FindMenuBarTemplate(menuBarId);
-  const MenuTemplate* menu = menuBar != nullptr ? platform::FindMenuTemplate(menuBar->menuId) : nullptr;
+  const MenuTemplate* menu =
+      menuBar != nullptr ? platform::FindMenuTemplate(menuBar->menuId) : nullptr;
   if (!IsLive(parent) || parent->kind != WindowKind::kTopLevel || menu == nullptr) return nullptr;
   Window* bar = MakeBar(parent, true);
   QToolBar* tools = bar->bar->tools;

@@ -22,14 +22,14 @@ bool CanShowBoxes() {
 
 }  // namespace
 
-int ShowMessageBox(WindowHandle owner, std::u16string_view text,
-                   std::u16string_view caption, std::uint32_t style) {
+int ShowMessageBox(WindowHandle owner, std::u16string_view text, std::u16string_view caption,
+                   std::uint32_t style) {
   const QString title = ToQString(caption.empty() ? kDefaultCaption : caption);
   // A quit posted before the box ends it at once, as it ends every loop;
   // a question is then cancelled.
   if (QuitPosted()) {
     return rules::DecodeBoxStyle(style).buttons == rules::BoxButtons::kYesNoCancel ? kIdCancel
-                                                                                    : kIdOk;
+                                                                                   : kIdOk;
   }
   if (!CanShowBoxes()) {
     std::fprintf(stderr, "%s: %s\n", title.toUtf8().constData(),
@@ -41,15 +41,19 @@ int ShowMessageBox(WindowHandle owner, std::u16string_view text,
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   if (decoded.icon == rules::BoxIcon::kStop) icon = QMessageBox::Critical;
   if (decoded.icon == rules::BoxIcon::kWarning) icon = QMessageBox::Warning;
-  QMessageBox box(icon, title, ToQString(text),
-                  question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
-                           : QMessageBox::Ok,
-                  WidgetOf(owner));
+  QMessageBox box(
+      icon, title, ToQString(text),
+      question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
+      WidgetOf(owner));
   switch (box.exec()) {
-    case QMessageBox::Yes: return kIdYes;
-    case QMessageBox::No: return kIdNo;
-    case QMessageBox::Cancel: return kIdCancel;
-    default: return kIdOk;
+    case QMessageBox::Yes:
+      return kIdYes;
+    case QMessageBox::No:
+      return kIdNo;
+    case QMessageBox::Cancel:
+      return kIdCancel;
+    default:
+      return kIdOk;
   }
 }
 

@@ -38,10 +38,10 @@ struct Window {
   // The client size the procedure is told about (a control's: its surface's).
   QSize clientSize = QSize();
   std::optional<QSize> sizeSent = std::nullopt;  // what WM_SIZE last carried
-  bool needsPaint = false;           // WM_PAINT is due
-  bool eraseNeeded = false;          // BeginPaint sends WM_ERASEBKGND first
-  std::uint16_t id = 0;              // a control's id
-  std::int32_t scrollPosition = 0;   // the position the program last set
+  bool needsPaint = false;                       // WM_PAINT is due
+  bool eraseNeeded = false;                      // BeginPaint sends WM_ERASEBKGND first
+  std::uint16_t id = 0;                          // a control's id
+  std::int32_t scrollPosition = 0;               // the position the program last set
   // Owned by the window; set for its kind only.
   TopLevelState* topLevel = nullptr;
   DialogState* dialog = nullptr;

@@ -2,9 +2,9 @@
 
 #include <QPixmap>
 
+#include "platform/bitmap_format.h"
 #include "platform/common/bitmap_resource.h"
 #include "platform/qt/surface_objects.h"
-#include "platform/bitmap_format.h"
 
 namespace velmora::platform {
 namespace {
@@ -26,16 +26,18 @@ QImage ResourceImage(ResourceType type, std::uint16_t id, ImageBackground backgr
   for (int y = 0; y < decoded->height; ++y) {
     for (int x = 0; x < decoded->width; ++x) {
       const Colour colour = decoded->pixels[y * decoded->width + x];
-      image.setPixelColor(x, y, transparent && colour == platform::bitmap_format::kImageBackgroundColour
-                                    ? QColor(Qt::transparent)
-                                    : ToQColor(colour));
+      image.setPixelColor(x, y,
+                          transparent && colour == platform::bitmap_format::kImageBackgroundColour
+                              ? QColor(Qt::transparent)
+                              : ToQColor(colour));
     }
   }
   return image;
 }
 
 std::vector<QIcon> ToolImages(std::uint16_t bitmapId, int count, int size) {
-  const QImage strip = ResourceImage(ResourceType::kBitmap, bitmapId, ImageBackground::kTransparent);
+  const QImage strip =
+      ResourceImage(ResourceType::kBitmap, bitmapId, ImageBackground::kTransparent);
   if (strip.isNull() || count <= 0 || size <= 0 || strip.width() < count * size ||
       strip.height() < size) {
     return {};

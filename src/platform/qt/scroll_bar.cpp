@@ -16,14 +16,22 @@ namespace {
 // The request WM_VSCROLL carries for a slider action; -1 for none.
 int RequestOf(int action) {
   switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd: return SB_LINEDOWN;
-    case QAbstractSlider::SliderSingleStepSub: return SB_LINEUP;
-    case QAbstractSlider::SliderPageStepAdd: return SB_PAGEDOWN;
-    case QAbstractSlider::SliderPageStepSub: return SB_PAGEUP;
-    case QAbstractSlider::SliderToMinimum: return SB_TOP;
-    case QAbstractSlider::SliderToMaximum: return SB_BOTTOM;
-    case QAbstractSlider::SliderMove: return SB_THUMBTRACK;
-    default: return -1;
+    case QAbstractSlider::SliderSingleStepAdd:
+      return SB_LINEDOWN;
+    case QAbstractSlider::SliderSingleStepSub:
+      return SB_LINEUP;
+    case QAbstractSlider::SliderPageStepAdd:
+      return SB_PAGEDOWN;
+    case QAbstractSlider::SliderPageStepSub:
+      return SB_PAGEUP;
+    case QAbstractSlider::SliderToMinimum:
+      return SB_TOP;
+    case QAbstractSlider::SliderToMaximum:
+      return SB_BOTTOM;
+    case QAbstractSlider::SliderMove:
+      return SB_THUMBTRACK;
+    default:
+      return -1;
   }
 }
 

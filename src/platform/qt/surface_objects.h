@@ -61,7 +61,7 @@ struct Bitmap {
 };
 
 struct Surface : DrawingState {
-  QImage image;  // the back buffer; its device pixel ratio may exceed 1
+  QImage image;               // the back buffer; its device pixel ratio may exceed 1
   QPointer<QWidget> shownIn;  // asked to repaint after every drawing call
 };
 

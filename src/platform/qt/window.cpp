@@ -60,10 +60,10 @@ QRect InitialGeometry(const WindowCreation& creation) {
   height = std::min(height, available.height());
   if (creation.width != CW_USEDEFAULT) width = creation.width;
   if (creation.height != CW_USEDEFAULT) height = creation.height;
-  const int x = creation.x != CW_USEDEFAULT ? creation.x
-                                            : available.x() + (available.width() - width) / 2;
-  const int y = creation.y != CW_USEDEFAULT ? creation.y
-                                            : available.y() + (available.height() - height) / 2;
+  const int x =
+      creation.x != CW_USEDEFAULT ? creation.x : available.x() + (available.width() - width) / 2;
+  const int y =
+      creation.y != CW_USEDEFAULT ? creation.y : available.y() + (available.height() - height) / 2;
   return {x, y, std::max(width, 1), std::max(height, 1)};
 }
 
@@ -104,7 +104,8 @@ bool RegisterWindowClass(const WindowClass& windowClass) {
 
 WindowHandle CreateTopLevelWindow(const WindowCreation& creation) {
   const ClassEntry* windowClass = FindClass(creation.className);
-  if (windowClass == nullptr || qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+  if (windowClass == nullptr ||
+      qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
     return nullptr;
   }
   Window* window = NewWindow(WindowKind::kTopLevel, nullptr);
@@ -234,7 +235,8 @@ void SetWindowPosition(WindowHandle window, std::int32_t x, std::int32_t y, std:
 
 Surface* GetWindowSurface(WindowHandle window) {
   if (window == nullptr) return nullptr;
-  if (window->kind == WindowKind::kControl) return IsLive(window) ? ControlSurface(window) : nullptr;
+  if (window->kind == WindowKind::kControl)
+    return IsLive(window) ? ControlSurface(window) : nullptr;
   return window->surface;
 }
 
@@ -265,10 +267,13 @@ void SetFocus(WindowHandle window) {
 
 std::int32_t GetSystemMetric(int index) {
   switch (index) {
-    case SM_CXVSCROLL: return ScrollBarExtent();
+    case SM_CXVSCROLL:
+      return ScrollBarExtent();
     case SM_CXEDGE:
-    case SM_CYEDGE: return kEdgeSize;
-    default: return 0;
+    case SM_CYEDGE:
+      return kEdgeSize;
+    default:
+      return 0;
   }
 }
 

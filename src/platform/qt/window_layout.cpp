@@ -20,14 +20,18 @@ constexpr int kPaintRounds = 3;
 
 bool HasProcedure(const Window* window) {
   switch (window->kind) {
-    case WindowKind::kTopLevel: return window->topLevel->procedure != nullptr;
-    case WindowKind::kDialog: return window->dialog->procedure != nullptr;
-    default: return false;
+    case WindowKind::kTopLevel:
+      return window->topLevel->procedure != nullptr;
+    case WindowKind::kDialog:
+      return window->dialog->procedure != nullptr;
+    default:
+      return false;
   }
 }
 
 int OkRowHeight(const Window* window) {
-  const QDialogButtonBox* row = window->kind == WindowKind::kDialog ? window->dialog->okRow : nullptr;
+  const QDialogButtonBox* row =
+      window->kind == WindowKind::kDialog ? window->dialog->okRow : nullptr;
   return row == nullptr ? 0 : row->sizeHint().height();
 }
 

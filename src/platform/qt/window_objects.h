@@ -41,9 +41,9 @@ struct DialogState {
   int baseUnitX = 0;              // average character width
   int baseUnitY = 0;              // character height
   QDialogButtonBox* okRow = nullptr;
-  bool sizedByShell = false;      // ShellInitDialog gave it the owner's place
+  bool sizedByShell = false;  // ShellInitDialog gave it the owner's place
   bool running = false;
-  int depth = 0;                  // procedure calls under way
+  int depth = 0;  // procedure calls under way
   bool ended = false;
   std::intptr_t result = 0;
 };
@@ -51,10 +51,10 @@ struct DialogState {
 struct ControlState {
   ControlKind kind = ControlKind::kStaticText;
   std::uint32_t style = 0;
-  int group = 0;                 // radio buttons: its group's number
-  std::u16string text;           // as the program set it (a caption)
-  Font* givenFont = nullptr;     // as SetControlFont received it
-  Font* font = nullptr;          // our copy of it, for the control's surface
+  int group = 0;                   // radio buttons: its group's number
+  std::u16string text;             // as the program set it (a caption)
+  Font* givenFont = nullptr;       // as SetControlFont received it
+  Font* font = nullptr;            // our copy of it, for the control's surface
   std::int32_t editLimit = 30000;  // edit boxes: what ReplaceEditSelection lets in
 };
 
@@ -66,12 +66,12 @@ struct Menu {
 
 struct BarState {
   bool atBottom = false;
-  QMenuBar* menuBar = nullptr;   // the command bar's
+  QMenuBar* menuBar = nullptr;  // the command bar's
   QToolBar* tools = nullptr;
   std::vector<std::u16string> toolTips;
   std::vector<QIcon> images;
   std::size_t buttonsAdded = 0;
-  std::unique_ptr<Menu> menu;    // the command bar's
+  std::unique_ptr<Menu> menu;                                             // the command bar's
   std::vector<std::pair<std::uint16_t, std::unique_ptr<Menu>>> subMenus;  // by button
 };
 
