@@ -20,9 +20,6 @@ unset QT_QPA_PLATFORM VELMORA_REGISTRY
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-base=$((700 + $$ % 500 * 2))
-display_a=":$base"
-display_b=":$((base + 1))"
 pids=()
 servers=()
 # The copies end (saving their settings) before their displays go.
@@ -32,14 +29,14 @@ cleanup() {
   for pid in "${servers[@]}"; do kill "$pid" 2>/dev/null || true; done
 }
 trap cleanup EXIT
-for display in "$display_a" "$display_b"; do
-  Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >"$work/xvfb${display#:}.log" 2>&1 &
-  servers+=($!)
-  for _ in $(seq 50); do
-    DISPLAY=$display xdotool getmouselocation >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-done
+. "$(dirname "$0")/xvfb.sh"
+start_xvfb "$work/xvfb-a.log"
+servers+=("$xvfb")
+display_a=$DISPLAY
+start_xvfb "$work/xvfb-b.log"
+servers+=("$xvfb")
+display_b=$DISPLAY
+unset DISPLAY
 
 # How many visible windows titled exactly $2 display $1 shows, once it shows
 # at least $3 of them (waiting up to 20 s).

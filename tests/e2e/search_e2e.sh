@@ -32,16 +32,15 @@ REG
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-display_number=$((200 + ($$ + 250) % 500))
-Xvfb ":$display_number" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
+# A display of our own.
+. "$(dirname "$0")/xvfb.sh"
+start_xvfb "$work/xvfb.log"
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   kill "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT
-export DISPLAY=":$display_number"
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 # The visible windows titled "Velmora": the main window, the search dialog
