@@ -26,7 +26,7 @@ servers=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  for pid in "${servers[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${servers[@]}"; do xvfb=$pid stop_xvfb; done
 }
 trap cleanup EXIT
 . "$(dirname "$0")/xvfb.sh"

@@ -38,7 +38,7 @@ start_xvfb "$work/xvfb.log"
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  kill "$xvfb" 2>/dev/null || true
+  stop_xvfb
 }
 trap cleanup EXIT
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done

@@ -22,4 +22,14 @@ start_xvfb() {
     return 1
   fi
   export DISPLAY=":$number"
+  for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && return 0; sleep 0.1; done
+  echo "FAIL: Xvfb on $DISPLAY accepts no client" >&2
+  return 1
+}
+
+# stop_xvfb: ends the server $xvfb and waits until it is gone, so that the
+# next test's server never meets its display's socket or lock going away.
+stop_xvfb() {
+  kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
 }

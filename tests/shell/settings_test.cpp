@@ -59,18 +59,14 @@ class Settings : public ::testing::Test {
   void TearDown() override {
     if (appState.articleView != nullptr) view::DestroyTextView(appState.articleView, true);
     appState.articleView = nullptr;
-    // What a start left loaded without an exit.
-    for (platform::Bitmap*& glyph : appState.glyphs) {
-      if (glyph != nullptr) platform::DeleteBitmap(glyph);
-      glyph = nullptr;
-    }
-    appState.bookmarkList.reset();
+    shell::ReleaseLoadedSettings();  // what a start left loaded without an exit
     platform::headless::DestroyTestSurface(surface);
     SetOutOfMemoryHandler(nullptr);
   }
 
   // A new process on the same settings file.
   static void Restart() {
+    shell::ReleaseLoadedSettings();
     platform::headless::ResetAll();
     ResetAppState();
   }
