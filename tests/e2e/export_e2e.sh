@@ -24,33 +24,9 @@ export VELMORA_REGISTRY=$work/velmora.reg
 } >"$VELMORA_REGISTRY"
 unset QT_QPA_PLATFORM
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
 # A display of our own.
-. "$(dirname "$0")/xvfb.sh"
-start_xvfb "$work/xvfb.log"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  stop_xvfb
-}
-trap cleanup EXIT
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-
-window_named() {
-  for _ in $(seq 200); do
-    local id
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-    if [ -n "$id" ]; then echo "$id"; return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-
-focus() { xdotool windowfocus --sync "$1"; sleep 0.3; }
-keys() {
-  for key in "$@"; do xdotool key "$key"; sleep 0.4; done
-}
+. "$(dirname "$0")/e2e_lib.sh"
+start_display "$work/xvfb.log"
 
 clip() { timeout 10 xclip -selection clipboard -o "$@"; }
 

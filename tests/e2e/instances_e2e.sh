@@ -18,7 +18,7 @@ chmod 700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime
 unset QT_QPA_PLATFORM VELMORA_REGISTRY
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/e2e_lib.sh"
 
 pids=()
 servers=()
@@ -29,7 +29,6 @@ cleanup() {
   for pid in "${servers[@]}"; do xvfb=$pid stop_xvfb; done
 }
 trap cleanup EXIT
-. "$(dirname "$0")/xvfb.sh"
 start_xvfb "$work/xvfb-a.log"
 servers+=("$xvfb")
 display_a=$DISPLAY

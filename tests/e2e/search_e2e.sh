@@ -30,18 +30,9 @@ Windows Registry Editor Version 5.00
 "LastPosition"=dword:00000000
 REG
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
 # A display of our own.
-. "$(dirname "$0")/xvfb.sh"
-start_xvfb "$work/xvfb.log"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  stop_xvfb
-}
-trap cleanup EXIT
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/e2e_lib.sh"
+start_display "$work/xvfb.log"
 
 # The visible windows titled "Velmora": the main window, the search dialog
 # and the message box all are.
@@ -62,21 +53,8 @@ other_window() {
   velmora_windows | grep -v -x -F "$(printf '%s\n' "$@")" | tail -n 1
 }
 
-focus() { xdotool windowfocus --sync "$1"; sleep 0.3; }
-keys() { for key in "$@"; do xdotool key "$key"; sleep 0.4; done; }
 tap() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.5; }
 type_text() { xdotool type --delay 200 "$1"; sleep 0.5; }
-
-expect_exit_ok() {
-  for _ in $(seq 200); do
-    if ! kill -0 "$1" 2>/dev/null; then
-      wait "$1" || fail "$2 ended with status $?"
-      return 0
-    fi
-    sleep 0.1
-  done
-  fail "$2 did not end"
-}
 
 registry_value() { sed -n "s/^\"$1\"=//p" "$VELMORA_REGISTRY" | tr -d '\r'; }
 
